@@ -1,0 +1,18 @@
+# Draws the pictures into OUT with DRAW_ART and compares them byte for byte with RESOURCES.
+if(NOT DRAW_ART)
+  message(STATUS "draw_art is not part of this build")
+  return()
+endif()
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${DRAW_ART} ${OUT} RESULT_VARIABLE drawn)
+if(NOT drawn EQUAL 0)
+  message(FATAL_ERROR "draw_art failed: ${drawn}")
+endif()
+foreach(name main_skin.bmp note_skin.bmp dorvena.ico pushpin.bmp)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${RESOURCES}/${name} ${OUT}/${name}
+    RESULT_VARIABLE differs)
+  if(NOT differs EQUAL 0)
+    message(FATAL_ERROR "resources/${name} is not what draw_art draws: run resources/regenerate.sh")
+  endif()
+endforeach()
