@@ -18,47 +18,47 @@
 
 namespace {
 
-using dorvena::shell::PixelGrid;
-using dorvena::shell::Rgb;
+using dorvena::shell::Picture;
+using dorvena::shell::Color;
 
-constexpr Rgb kWhite{255, 255, 255};
+constexpr Color kWhite{255, 255, 255};
 
 // Main skin.
 constexpr int kMainWidth = 256;
 constexpr int kMainHeight = 375;
-constexpr Rgb kBoard{49, 28, 2};
-constexpr Rgb kBoardLight{96, 60, 22};
-constexpr Rgb kBoardLit{72, 43, 11};
-constexpr Rgb kBoardDim{36, 20, 1};
-constexpr Rgb kBoardDark{24, 13, 0};
-constexpr Rgb kGrainLight{57, 33, 5};
-constexpr Rgb kGrainDark{43, 24, 1};
-constexpr Rgb kMainPaper{235, 232, 181};
-constexpr Rgb kMainPaperEdge{212, 207, 156};
-constexpr Rgb kMainPaperShade{222, 218, 168};
-constexpr Rgb kMetalOutline{62, 64, 70};
-constexpr Rgb kMetalBright{236, 238, 242};
-constexpr Rgb kMetalLight{200, 203, 210};
-constexpr Rgb kMetalMid{160, 164, 172};
-constexpr Rgb kMetalDark{108, 112, 120};
-constexpr Rgb kSlot{34, 34, 38};
+constexpr Color kBoard{49, 28, 2};
+constexpr Color kBoardLight{96, 60, 22};
+constexpr Color kBoardLit{72, 43, 11};
+constexpr Color kBoardDim{36, 20, 1};
+constexpr Color kBoardDark{24, 13, 0};
+constexpr Color kGrainLight{57, 33, 5};
+constexpr Color kGrainDark{43, 24, 1};
+constexpr Color kMainPaper{235, 232, 181};
+constexpr Color kMainPaperEdge{212, 207, 156};
+constexpr Color kMainPaperShade{222, 218, 168};
+constexpr Color kMetalOutline{62, 64, 70};
+constexpr Color kMetalBright{236, 238, 242};
+constexpr Color kMetalLight{200, 203, 210};
+constexpr Color kMetalMid{160, 164, 172};
+constexpr Color kMetalDark{108, 112, 120};
+constexpr Color kSlot{34, 34, 38};
 
 // Note skin.
 constexpr int kNoteWidth = 80;
 constexpr int kNoteHeight = 104;
-constexpr Rgb kNotePaper{255, 239, 206};
-constexpr Rgb kNoteEdge{214, 190, 150};
-constexpr Rgb kNoteBend1{250, 232, 198};
-constexpr Rgb kNoteBend2{244, 224, 188};
-constexpr Rgb kNoteBack{236, 214, 176};
-constexpr Rgb kNoteShadow{228, 208, 172};
+constexpr Color kNotePaper{255, 239, 206};
+constexpr Color kNoteEdge{214, 190, 150};
+constexpr Color kNoteBend1{250, 232, 198};
+constexpr Color kNoteBend2{244, 224, 188};
+constexpr Color kNoteBack{236, 214, 176};
+constexpr Color kNoteShadow{228, 208, 172};
 
 // a + (b - a) * num / den per channel, rounded down.
-Rgb mix(Rgb a, Rgb b, int num, int den) {
+Color mix(Color a, Color b, int num, int den) {
   auto channel = [&](std::uint8_t from, std::uint8_t to) {
     return static_cast<std::uint8_t>(from + (to - from) * num / den);
   };
-  return Rgb{channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b)};
+  return Color{channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b)};
 }
 
 // Whether the centre of pixel (x, y) lies in the rectangle of pixel columns left..right and rows
@@ -80,7 +80,7 @@ bool inRoundRect(int x, int y, int left, int top, int right, int bottom, int rad
 
 using Shape = std::function<bool(int x, int y)>;
 
-void fill(PixelGrid& grid, const Shape& shape, const std::function<Rgb(int x, int y)>& colour) {
+void fill(Picture& grid, const Shape& shape, const std::function<Color(int x, int y)>& colour) {
   for (int y = 0; y < grid.height(); ++y) {
     for (int x = 0; x < grid.width(); ++x) {
       if (shape(x, y)) grid.setPixel(x, y, colour(x, y));
@@ -88,7 +88,7 @@ void fill(PixelGrid& grid, const Shape& shape, const std::function<Rgb(int x, in
   }
 }
 
-void fill(PixelGrid& grid, const Shape& shape, Rgb colour) {
+void fill(Picture& grid, const Shape& shape, Color colour) {
   fill(grid, shape, [colour](int, int) { return colour; });
 }
 
@@ -154,7 +154,7 @@ bool onLeverSlot(int x, int y) {
   return inRoundRect(x, y, 119, 6, 134, 11, 3);
 }
 
-Rgb woodAt(int x, int y) {
+Color woodAt(int x, int y) {
   // Long streaks that wander a little from row to row.
   const int wave = static_cast<int>(hash(static_cast<std::uint32_t>(x / 29), 7u) % 3);
   const int band = y + wave;
@@ -165,7 +165,7 @@ Rgb woodAt(int x, int y) {
   return kBoard;
 }
 
-void drawBoard(PixelGrid& skin) {
+void drawBoard(Picture& skin) {
   const Shape board = onBoard;
   fill(skin, board, [&](int x, int y) {
     const int depth = depthIn(board, x, y, 2);
@@ -178,7 +178,7 @@ void drawBoard(PixelGrid& skin) {
   });
 }
 
-void drawMainPaper(PixelGrid& skin) {
+void drawMainPaper(Picture& skin) {
   const Shape paper = onMainPaper;
   // The sheet's shadow falls to the lower right on the board.
   fill(
@@ -192,7 +192,7 @@ void drawMainPaper(PixelGrid& skin) {
 }
 
 // Metal shaded across its height like a bent strip: bright near the top, dark at the bottom.
-Rgb metalRamp(int y, int top, int bottom) {
+Color metalRamp(int y, int top, int bottom) {
   const int span = bottom - top;
   const int at = y - top;
   if (at * 5 < span) return mix(kMetalBright, kMetalLight, at * 5, span);
@@ -200,12 +200,12 @@ Rgb metalRamp(int y, int top, int bottom) {
   return mix(kMetalMid, kMetalDark, at * 5 - span * 3, span * 2);
 }
 
-void drawMetal(PixelGrid& skin, const Shape& shape, int top, int bottom) {
+void drawMetal(Picture& skin, const Shape& shape, int top, int bottom) {
   fill(skin, shape, [&](int x, int y) {
     if (!shape(x - 1, y) || !shape(x + 1, y) || !shape(x, y - 1) || !shape(x, y + 1)) {
       return kMetalOutline;
     }
-    const Rgb base = metalRamp(y, top, bottom);
+    const Color base = metalRamp(y, top, bottom);
     const int facing = edgeFacing(shape, x, y, 1);
     if (facing < 0) return mix(base, kMetalBright, 1, 2);
     if (facing > 0) return mix(base, kMetalDark, 1, 2);
@@ -213,14 +213,14 @@ void drawMetal(PixelGrid& skin, const Shape& shape, int top, int bottom) {
   });
 }
 
-void drawRivet(PixelGrid& skin, int cx, int cy) {
+void drawRivet(Picture& skin, int cx, int cy) {
   for (int y = cy - 3; y <= cy + 3; ++y) {
     for (int x = cx - 3; x <= cx + 3; ++x) {
       const int dx = x - cx;
       const int dy = y - cy;
       const int d2 = dx * dx + dy * dy;
       if (d2 > 10) continue;
-      Rgb colour = kMetalMid;
+      Color colour = kMetalMid;
       if (d2 > 5)
         colour = dx + dy > 0 ? kMetalDark : kMetalBright;
       else if (dx + dy < 0)
@@ -231,12 +231,12 @@ void drawRivet(PixelGrid& skin, int cx, int cy) {
   }
 }
 
-void drawClip(PixelGrid& skin) {
+void drawClip(Picture& skin) {
   // Shadow of the clip on the paper and the board below it.
   fill(
       skin, [](int x, int y) { return !onClipPlate(x, y) && onClipPlate(x - 1, y - 2); },
       [&](int x, int y) {
-        return mix(skin.pixel(x, y), Rgb{0, 0, 0}, 1, 4);
+        return mix(skin.pixel(x, y), Color{0, 0, 0}, 1, 4);
       });
 
   // The lever: a strip bent up over the top of the board, with a slot to hang the board by.
@@ -256,14 +256,14 @@ void drawClip(PixelGrid& skin) {
     if (!onHinge(x - 1, y) || !onHinge(x + 1, y) || !onHinge(x, y - 1) || !onHinge(x, y + 1)) {
       return kMetalOutline;
     }
-    constexpr std::array<Rgb, 7> kRoll{kMetalLight, kMetalBright, kMetalBright, kMetalLight,
+    constexpr std::array<Color, 7> kRoll{kMetalLight, kMetalBright, kMetalBright, kMetalLight,
                                        kMetalMid,   kMetalDark,   kMetalDark};
     return kRoll[static_cast<std::size_t>(y - 20)];
   });
 }
 
-PixelGrid drawMainSkin() {
-  PixelGrid skin(kMainWidth, kMainHeight, kWhite);
+Picture drawMainSkin() {
+  Picture skin(kMainWidth, kMainHeight, kWhite);
   drawBoard(skin);
   drawMainPaper(skin);
   drawClip(skin);
@@ -307,7 +307,7 @@ bool onNotePaper(int x, int y) {
   return onNoteSheet(x, y) && !beyondFold(x, y);
 }
 
-void drawNotePaper(PixelGrid& skin) {
+void drawNotePaper(Picture& skin) {
   fill(skin, onNotePaper, [](int x, int y) {
     // Shading stays off the text box, whose flat background would cut it off.
     if (x >= 1 && x <= kNoteTextRight && y >= kNoteTextTop && y <= kNoteTextBottom)
@@ -337,9 +337,9 @@ void drawNotePaper(PixelGrid& skin) {
       kNoteShadow);
 }
 
-using Legend = std::vector<std::pair<char, Rgb>>;
+using Legend = std::vector<std::pair<char, Color>>;
 
-Rgb legendColour(const Legend& legend, char key) {
+Color legendColour(const Legend& legend, char key) {
   for (const auto& [k, colour] : legend) {
     if (k == key) return colour;
   }
@@ -348,7 +348,7 @@ Rgb legendColour(const Legend& legend, char key) {
 
 // Paints a character map onto the picture with its top-left corner at (left, top); '.' leaves
 // the pixel as it is.
-void paintMap(PixelGrid& picture, int left, int top, const std::vector<std::string_view>& rows,
+void paintMap(Picture& picture, int left, int top, const std::vector<std::string_view>& rows,
               const Legend& legend) {
   for (std::size_t row = 0; row < rows.size(); ++row) {
     for (std::size_t column = 0; column < rows[row].size(); ++column) {
@@ -362,7 +362,7 @@ void paintMap(PixelGrid& picture, int left, int top, const std::vector<std::stri
 
 // A red pushpin seen from the side, stuck into the sheet at its top edge: the cap and grip rise
 // over the paper, the flange rests on it and throws a little shadow.
-void drawPin(PixelGrid& skin) {
+void drawPin(Picture& skin) {
   paintMap(skin, 30, 0,
            {
                ".......KKK.....",  //
@@ -381,27 +381,27 @@ void drawPin(PixelGrid& skin) {
                ".....ssKKKssss.",  //
                "......sssssss..",  //
            },
-           {{'K', Rgb{96, 10, 10}},
-            {'Y', Rgb{252, 196, 188}},
-            {'L', Rgb{236, 96, 84}},
-            {'O', Rgb{200, 36, 32}},
-            {'D', Rgb{150, 22, 22}},
+           {{'K', Color{96, 10, 10}},
+            {'Y', Color{252, 196, 188}},
+            {'L', Color{236, 96, 84}},
+            {'O', Color{200, 36, 32}},
+            {'D', Color{150, 22, 22}},
             {'s', kNoteShadow}});
 }
 
-constexpr Rgb kRingDark{16, 36, 130};
-constexpr Rgb kRingBody{36, 76, 206};
-constexpr Rgb kRingLight{110, 150, 246};
+constexpr Color kRingDark{16, 36, 130};
+constexpr Color kRingBody{36, 76, 206};
+constexpr Color kRingLight{110, 150, 246};
 
 // A reinforcement ring around a punched hole, near the top right corner of the sheet.
-void drawRing(PixelGrid& skin) {
+void drawRing(Picture& skin) {
   for (int y = 5; y <= 15; ++y) {
     for (int x = 60; x <= 70; ++x) {
       const int dx = 2 * x - 129;
       const int dy = 2 * y - 21;
       const int d2 = dx * dx + dy * dy;
       if (d2 > 64 || d2 <= 16) continue;
-      Rgb colour = kRingBody;
+      Color colour = kRingBody;
       if (dx + dy < -4) colour = kRingLight;
       if (dx + dy > 4) colour = kRingDark;
       skin.setPixel(x, y, colour);
@@ -409,8 +409,8 @@ void drawRing(PixelGrid& skin) {
   }
 }
 
-PixelGrid drawNoteSkin() {
-  PixelGrid skin(kNoteWidth, kNoteHeight, kWhite);
+Picture drawNoteSkin() {
+  Picture skin(kNoteWidth, kNoteHeight, kWhite);
   drawNotePaper(skin);
   drawRing(skin);
   drawPin(skin);
@@ -419,8 +419,8 @@ PixelGrid drawNoteSkin() {
 
 // Small pictures drawn from character maps.
 
-PixelGrid fromMap(const std::vector<std::string_view>& rows, const Legend& legend) {
-  PixelGrid picture(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()), kWhite);
+Picture fromMap(const std::vector<std::string_view>& rows, const Legend& legend) {
+  Picture picture(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()), kWhite);
   for (int y = 0; y < picture.height(); ++y) {
     const std::string_view row = rows[static_cast<std::size_t>(y)];
     if (static_cast<int>(row.size()) != picture.width()) throw std::runtime_error("ragged map");
@@ -433,7 +433,7 @@ PixelGrid fromMap(const std::vector<std::string_view>& rows, const Legend& legen
 
 // The "Postit" button's picture: an orange pushpin standing on its point, on red, which the
 // button treats as transparent.
-PixelGrid drawPushpin() {
+Picture drawPushpin() {
   const std::vector<std::string_view> rows = {
       "...KKKKK...",  //
       "..KYLOOOK..",  //
@@ -453,18 +453,18 @@ PixelGrid drawPushpin() {
       ".....G.....",  //
       ".....g.....",  //
   };
-  return fromMap(rows, {{'.', Rgb{255, 0, 0}},
-                        {'K', Rgb{0, 0, 0}},
-                        {'Y', Rgb{255, 224, 150}},
-                        {'L', Rgb{255, 178, 64}},
-                        {'O', Rgb{255, 140, 0}},
-                        {'D', Rgb{196, 92, 0}},
-                        {'G', Rgb{96, 96, 96}},
-                        {'g', Rgb{160, 160, 160}}});
+  return fromMap(rows, {{'.', Color{255, 0, 0}},
+                        {'K', Color{0, 0, 0}},
+                        {'Y', Color{255, 224, 150}},
+                        {'L', Color{255, 178, 64}},
+                        {'O', Color{255, 140, 0}},
+                        {'D', Color{196, 92, 0}},
+                        {'G', Color{96, 96, 96}},
+                        {'g', Color{160, 160, 160}}});
 }
 
 // The 16 colours of the window icon: the standard palette of 16-colour Windows icons.
-constexpr std::array<Rgb, 16> kIconPalette{{
+constexpr std::array<Color, 16> kIconPalette{{
     {0, 0, 0},
     {128, 0, 0},
     {0, 128, 0},
@@ -567,7 +567,7 @@ std::string drawIcon() {
   put32(out, 0);
   put32(out, 16);
   put32(out, 0);
-  for (const Rgb& colour : kIconPalette) {
+  for (const Color& colour : kIconPalette) {
     out.push_back(static_cast<char>(colour.b));
     out.push_back(static_cast<char>(colour.g));
     out.push_back(static_cast<char>(colour.r));

@@ -258,14 +258,6 @@ class Timer : public Control {
   bool enabled_ = true;
 };
 
-// A shape as the rows of kept pixels: every span covers [x0, x1) of row y.
-struct Span {
-  int y = 0;
-  int x0 = 0;
-  int x1 = 0;
-  friend bool operator==(const Span&, const Span&) = default;
-};
-
 class Form : public Control {
  public:
   Form(Application& app, std::string name, std::string className = "TForm");

@@ -33,4 +33,12 @@ struct Size {
   friend bool operator==(const Size&, const Size&) = default;
 };
 
+// Columns [x0, x1) of row y: window shapes are lists of these.
+struct Span {
+  int y = 0;
+  int x0 = 0;
+  int x1 = 0;
+  friend bool operator==(const Span&, const Span&) = default;
+};
+
 }  // namespace dorvena::platform

@@ -4,60 +4,27 @@
 #include <span>
 #include <vector>
 
+#include "platform/geometry.h"
+#include "platform/picture.h"
+
 namespace dorvena::shell {
 
-struct Rgb {
-  std::uint8_t r = 0;
-  std::uint8_t g = 0;
-  std::uint8_t b = 0;
-
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+using platform::Color;
+using platform::Picture;
 
 // The cut-out colour of every skin. There is no tolerance: (254,255,255) is part of the shape.
-inline constexpr Rgb kCutOutColour{255, 255, 255};
+inline constexpr Color kCutOutColour{255, 255, 255};
 
-// A picture in memory: rows top to bottom, (0, 0) the top-left pixel.
-class PixelGrid {
- public:
-  PixelGrid() = default;
-  // Raises std::invalid_argument for a negative width or height.
-  PixelGrid(int width, int height, Rgb fill);
 
-  int width() const { return width_; }
-  int height() const { return height_; }
-  // Both raise std::out_of_range outside [0, width) x [0, height).
-  Rgb pixel(int x, int y) const;
-  void setPixel(int x, int y, Rgb colour);
-  // Row-major, top row first.
-  std::span<const Rgb> pixels() const { return pixels_; }
+using platform::Span;
 
-  friend bool operator==(const PixelGrid&, const PixelGrid&) = default;
-
- private:
-  std::size_t indexOf(int x, int y) const;
-
-  int width_ = 0;
-  int height_ = 0;
-  std::vector<Rgb> pixels_;
-};
-
-// Columns [x0, x1) of row y.
-struct Span {
-  int y = 0;
-  int x0 = 0;
-  int x1 = 0;
-
-  friend bool operator==(const Span&, const Span&) = default;
-};
-
-// Anything that can be scanned like a skin; PixelGrid is one, a window system's bitmap can be
+// Anything that can be scanned like a skin; Picture is one, a window system's bitmap can be
 // another.
 template <class Source>
 concept PixelSource = requires(const Source& source, int x, int y) {
   { source.width() } -> std::convertible_to<int>;
   { source.height() } -> std::convertible_to<int>;
-  { source.pixel(x, y) } -> std::convertible_to<Rgb>;
+  { source.pixel(x, y) } -> std::convertible_to<Color>;
 };
 
 // One pass over the picture, rows top to bottom, each row left to right: calls
@@ -71,9 +38,9 @@ void forEachRun(const Source& skin, OnRun&& onRun) {
   if (width <= 0 || height <= 0) return;
   for (int y = 0; y < height; ++y) {
     int start = 0;
-    bool runIsCutOut = Rgb(skin.pixel(0, y)) == kCutOutColour;
+    bool runIsCutOut = Color(skin.pixel(0, y)) == kCutOutColour;
     for (int x = 1; x < width; ++x) {
-      const bool cutOut = Rgb(skin.pixel(x, y)) == kCutOutColour;
+      const bool cutOut = Color(skin.pixel(x, y)) == kCutOutColour;
       if (cutOut != runIsCutOut) {
         onRun(Span{y, start, x}, runIsCutOut);
         start = x;

@@ -63,7 +63,7 @@ void put32(std::string& out, std::uint32_t value) {
 
 }  // namespace
 
-PixelGrid readBmp(std::string_view bytes) {
+Picture readBmp(std::string_view bytes) {
   const Reader in(bytes);
   in.need(0, kFileHeaderSize);
   if (bytes[0] != 'B' || bytes[1] != 'M') fail("no BM signature");
@@ -96,19 +96,19 @@ PixelGrid readBmp(std::string_view bytes) {
     fail("the file is cut short");
   }
 
-  PixelGrid picture(width, height, Rgb{});
+  Picture picture(width, height, Color{});
   for (int row = 0; row < height; ++row) {
     const int y = topDown ? row : height - 1 - row;
     const std::size_t rowStart = dataOffset + static_cast<std::size_t>(row) * stride;
     for (int x = 0; x < width; ++x) {
       const std::size_t at = rowStart + static_cast<std::size_t>(x) * 3;
-      picture.setPixel(x, y, Rgb{in.byte(at + 2), in.byte(at + 1), in.byte(at)});
+      picture.setPixel(x, y, Color{in.byte(at + 2), in.byte(at + 1), in.byte(at)});
     }
   }
   return picture;
 }
 
-std::string writeBmp(const PixelGrid& picture) {
+std::string writeBmp(const Picture& picture) {
   const std::size_t stride = rowStride(picture.width());
   const std::size_t imageSize = stride * static_cast<std::size_t>(picture.height());
   const std::size_t dataOffset = kFileHeaderSize + kInfoHeaderSize;
@@ -134,7 +134,7 @@ std::string writeBmp(const PixelGrid& picture) {
 
   for (int y = picture.height() - 1; y >= 0; --y) {
     for (int x = 0; x < picture.width(); ++x) {
-      const Rgb colour = picture.pixel(x, y);
+      const Color colour = picture.pixel(x, y);
       out.push_back(static_cast<char>(colour.b));
       out.push_back(static_cast<char>(colour.g));
       out.push_back(static_cast<char>(colour.r));

@@ -16,9 +16,9 @@ class BmpError : public platform::Error {
 // Reads a Windows bitmap file held in memory. Only the form the skins are stored in is read:
 // 24 bits per pixel, no palette, no compression, rows bottom-up or top-down, each row padded to
 // 4 bytes. Anything else, and anything cut short, raises BmpError.
-PixelGrid readBmp(std::string_view bytes);
+Picture readBmp(std::string_view bytes);
 
 // The bytes of a 24-bit bottom-up bitmap file of the picture, at 96 dots per inch.
-std::string writeBmp(const PixelGrid& picture);
+std::string writeBmp(const Picture& picture);
 
 }  // namespace dorvena::shell

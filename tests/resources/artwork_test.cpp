@@ -20,11 +20,11 @@
 namespace dorvena::shell {
 namespace {
 
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kBoard{49, 28, 2};
-constexpr Rgb kMainPaper{235, 232, 181};
-constexpr Rgb kNotePaper{255, 239, 206};
-constexpr Rgb kPushpinBackground{255, 0, 0};
+constexpr Color kWhite{255, 255, 255};
+constexpr Color kBoard{49, 28, 2};
+constexpr Color kMainPaper{235, 232, 181};
+constexpr Color kNotePaper{255, 239, 206};
+constexpr Color kPushpinBackground{255, 0, 0};
 
 std::string resourceBytes(std::string_view name) {
   const std::string path = std::string(DORVENA_RESOURCES_DIR) + "/" + std::string(name);
@@ -47,7 +47,7 @@ std::uint16_t u16(std::string_view bytes, std::size_t at) {
 }
 
 // A committed picture, which must be a 24-bit bitmap without compression.
-PixelGrid loadPicture(std::string_view name) {
+Picture loadPicture(std::string_view name) {
   const std::string bytes = resourceBytes(name);
   EXPECT_EQ(u16(bytes, 28), 24) << name << ": bits per pixel";
   EXPECT_EQ(u32(bytes, 30), 0u) << name << ": compression";
@@ -65,7 +65,7 @@ struct Rect {
 
 // The pixels of the given colour that are reached from the picture's border through pixels of that
 // colour, side by side.
-std::vector<bool> reachedFromBorder(const PixelGrid& picture, Rgb colour) {
+std::vector<bool> reachedFromBorder(const Picture& picture, Color colour) {
   const int w = picture.width();
   const int h = picture.height();
   std::vector<bool> reached(static_cast<std::size_t>(w * h), false);
@@ -97,7 +97,7 @@ std::vector<bool> reachedFromBorder(const PixelGrid& picture, Rgb colour) {
 }
 
 // Every pixel of the colour belongs to the surround: none lies enclosed inside the outline.
-void expectExactlyTheSurround(const PixelGrid& picture, Rgb colour) {
+void expectExactlyTheSurround(const Picture& picture, Color colour) {
   const std::vector<bool> reached = reachedFromBorder(picture, colour);
   int enclosed = 0;
   for (int y = 0; y < picture.height(); ++y) {
@@ -112,14 +112,14 @@ void expectExactlyTheSurround(const PixelGrid& picture, Rgb colour) {
 }
 
 // A pale pixel at the outline would blend with white on the page but stays in the window's shape.
-void expectNoPaleFringe(const PixelGrid& picture) {
+void expectNoPaleFringe(const Picture& picture) {
   auto isWhite = [&](int x, int y) {
     return x < 0 || y < 0 || x >= picture.width() || y >= picture.height() ||
            picture.pixel(x, y) == kWhite;
   };
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x) {
-      const Rgb c = picture.pixel(x, y);
+      const Color c = picture.pixel(x, y);
       if (c == kWhite) continue;
       if (!isWhite(x - 1, y) && !isWhite(x + 1, y) && !isWhite(x, y - 1) && !isWhite(x, y + 1))
         continue;
@@ -129,19 +129,19 @@ void expectNoPaleFringe(const PixelGrid& picture) {
   }
 }
 
-void expectShapeIsTheNonWhitePixels(const PixelGrid& picture) {
+void expectShapeIsTheNonWhitePixels(const Picture& picture) {
   long long area = 0;
   for (const Span& span : keptSpans(picture)) area += span.x1 - span.x0;
   const auto nonWhite = std::count_if(picture.pixels().begin(), picture.pixels().end(),
-                                      [](Rgb c) { return c != kWhite; });
+                                      [](Color c) { return c != kWhite; });
   EXPECT_EQ(area, nonWhite);
 }
 
-Rgb mostFrequentColour(const PixelGrid& picture, const Rect& area) {
+Color mostFrequentColour(const Picture& picture, const Rect& area) {
   std::map<std::tuple<int, int, int>, int> counts;
   for (int y = area.top; y <= area.bottom; ++y) {
     for (int x = area.left; x <= area.right; ++x) {
-      const Rgb c = picture.pixel(x, y);
+      const Color c = picture.pixel(x, y);
       ++counts[{c.r, c.g, c.b}];
     }
   }
@@ -149,12 +149,12 @@ Rgb mostFrequentColour(const PixelGrid& picture, const Rect& area) {
     return a.second < b.second;
   });
   const auto [r, g, b] = top->first;
-  return Rgb{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+  return Color{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
              static_cast<std::uint8_t>(b)};
 }
 
 // The non-white pixels of the rows top..bottom: their leftmost and rightmost column.
-std::pair<int, int> inkColumns(const PixelGrid& picture, int top, int bottom) {
+std::pair<int, int> inkColumns(const Picture& picture, int top, int bottom) {
   int left = picture.width();
   int right = -1;
   for (int y = top; y <= bottom; ++y) {
@@ -167,11 +167,11 @@ std::pair<int, int> inkColumns(const PixelGrid& picture, int top, int bottom) {
   return {left, right};
 }
 
-int rightmostInk(const PixelGrid& picture, int y) {
+int rightmostInk(const Picture& picture, int y) {
   return inkColumns(picture, y, y).second;
 }
 
-bool allOf(const PixelGrid& picture, const Rect& area, Rgb colour) {
+bool allOf(const Picture& picture, const Rect& area, Color colour) {
   for (int y = area.top; y <= area.bottom; ++y) {
     for (int x = area.left; x <= area.right; ++x) {
       if (picture.pixel(x, y) != colour) return false;
@@ -182,12 +182,12 @@ bool allOf(const PixelGrid& picture, const Rect& area, Rgb colour) {
 
 class MainSkinTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { skin_ = new PixelGrid(loadPicture("main_skin.bmp")); }
+  static void SetUpTestSuite() { skin_ = new Picture(loadPicture("main_skin.bmp")); }
   static void TearDownTestSuite() { delete skin_; }
-  static const PixelGrid& skin() { return *skin_; }
+  static const Picture& skin() { return *skin_; }
 
  private:
-  static inline PixelGrid* skin_ = nullptr;
+  static inline Picture* skin_ = nullptr;
 };
 
 TEST_F(MainSkinTest, IsTheSizeOfTheMainWindow) {
@@ -245,7 +245,7 @@ TEST_F(MainSkinTest, BoardCornersAreRounded) {
 TEST_F(MainSkinTest, ClipIsMetal) {
   for (int y = 1; y <= 18; ++y) {
     for (int x = 0; x < skin().width(); ++x) {
-      const Rgb c = skin().pixel(x, y);
+      const Color c = skin().pixel(x, y);
       if (c == kWhite) continue;
       const int spread = std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b});
       EXPECT_LE(spread, 16) << "not grey at " << x << ", " << y;
@@ -259,7 +259,7 @@ TEST_F(MainSkinTest, WhiteButtonsStandOnTheDarkBoard) {
   EXPECT_EQ(mostFrequentColour(skin(), buttons), kBoard);
   for (int y = buttons.top; y <= buttons.bottom; ++y) {
     for (int x = buttons.left; x <= buttons.right; ++x) {
-      const Rgb c = skin().pixel(x, y);
+      const Color c = skin().pixel(x, y);
       EXPECT_LT(std::max({c.r, c.g, c.b}), 100) << "light board at " << x << ", " << y;
     }
   }
@@ -291,12 +291,12 @@ TEST_F(MainSkinTest, ControlsOnTheSheetStandOnPlainPaper) {
 
 class NoteSkinTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { skin_ = new PixelGrid(loadPicture("note_skin.bmp")); }
+  static void SetUpTestSuite() { skin_ = new Picture(loadPicture("note_skin.bmp")); }
   static void TearDownTestSuite() { delete skin_; }
-  static const PixelGrid& skin() { return *skin_; }
+  static const Picture& skin() { return *skin_; }
 
  private:
-  static inline PixelGrid* skin_ = nullptr;
+  static inline Picture* skin_ = nullptr;
 };
 
 TEST_F(NoteSkinTest, IsTheSizeOfANoteWindow) {
@@ -353,7 +353,7 @@ TEST_F(NoteSkinTest, PinLiesUnderTheDeleteButton) {
   const Rect deleteArea{30, 5, 44, 19};
   const Rect allowed{30, 0, 44, 19};
   auto isPin = [&](int x, int y) {
-    const Rgb c = skin().pixel(x, y);
+    const Color c = skin().pixel(x, y);
     return c != kWhite && c != kNotePaper;
   };
   int startX = -1;
@@ -385,7 +385,7 @@ TEST_F(NoteSkinTest, BlueRingLiesUnderTheCloseButton) {
   Rect blue{skin().width(), skin().height(), -1, -1};
   for (int y = 0; y < skin().height(); ++y) {
     for (int x = 0; x < skin().width(); ++x) {
-      const Rgb c = skin().pixel(x, y);
+      const Color c = skin().pixel(x, y);
       if (c.b < c.r + 80 || c.b < c.g + 60) continue;
       EXPECT_TRUE(closeArea.contains(x, y))
           << "blue outside the close button at " << x << ", " << y;
@@ -397,13 +397,13 @@ TEST_F(NoteSkinTest, BlueRingLiesUnderTheCloseButton) {
   EXPECT_GE(blue.right - blue.left, 4);
   EXPECT_GE(blue.bottom - blue.top, 4);
   // A ring: its middle is not blue.
-  const Rgb middle = skin().pixel((blue.left + blue.right) / 2, (blue.top + blue.bottom) / 2);
+  const Color middle = skin().pixel((blue.left + blue.right) / 2, (blue.top + blue.bottom) / 2);
   EXPECT_EQ(middle, kNotePaper);
 }
 
 struct IconPixel {
   bool transparent;
-  Rgb colour;
+  Color colour;
   int index;
 };
 
@@ -438,7 +438,7 @@ TEST(WindowIconTest, IsA16By16IconOf16ColoursWithATransparentSurround) {
       const auto packed = static_cast<std::uint8_t>(bytes[colourRows + fileRow * 8 + x / 2]);
       const int index = x % 2 == 0 ? packed >> 4 : packed & 0x0f;
       const std::size_t entry = palette + static_cast<std::size_t>(index) * 4;
-      const Rgb colour{static_cast<std::uint8_t>(bytes[entry + 2]),
+      const Color colour{static_cast<std::uint8_t>(bytes[entry + 2]),
                        static_cast<std::uint8_t>(bytes[entry + 1]),
                        static_cast<std::uint8_t>(bytes[entry])};
       const auto mask = static_cast<std::uint8_t>(bytes[maskRows + fileRow * 4 + x / 8]);
@@ -446,7 +446,7 @@ TEST(WindowIconTest, IsA16By16IconOf16ColoursWithATransparentSurround) {
     }
   }
 
-  PixelGrid transparency(16, 16, Rgb{});
+  Picture transparency(16, 16, Color{});
   int white = 0;
   int grey = 0;
   int darkRed = 0;
@@ -456,10 +456,10 @@ TEST(WindowIconTest, IsA16By16IconOf16ColoursWithATransparentSurround) {
       if (p.transparent) {
         transparency.setPixel(x, y, kWhite);
         // Black under the mask leaves the screen as it is; anything else would be inverted into it.
-        EXPECT_EQ(p.colour, (Rgb{0, 0, 0})) << "transparent pixel " << x << ", " << y;
+        EXPECT_EQ(p.colour, (Color{0, 0, 0})) << "transparent pixel " << x << ", " << y;
         continue;
       }
-      const Rgb c = p.colour;
+      const Color c = p.colour;
       if (c == kWhite) ++white;
       if (c.r == c.g && c.g == c.b && c.r >= 64 && c.r <= 200 && y <= 3) ++grey;
       if (c.r >= 96 && c.r <= 176 && c.g < 48 && c.b < 48) ++darkRed;
@@ -476,7 +476,7 @@ TEST(WindowIconTest, IsA16By16IconOf16ColoursWithATransparentSurround) {
 }
 
 TEST(PushpinPictureTest, IsAnOrangePinOutlinedInBlackOnRed) {
-  const PixelGrid pin = loadPicture("pushpin.bmp");
+  const Picture pin = loadPicture("pushpin.bmp");
   ASSERT_EQ(pin.width(), 11);
   ASSERT_EQ(pin.height(), 17);
   for (const auto& [x, y] :
@@ -486,8 +486,8 @@ TEST(PushpinPictureTest, IsAnOrangePinOutlinedInBlackOnRed) {
   // Red is the picture's transparent colour, so none of it may lie inside the pin.
   expectExactlyTheSurround(pin, kPushpinBackground);
   const auto pixels = pin.pixels();
-  EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](Rgb c) { return c == Rgb{0, 0, 0}; }));
-  EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](Rgb c) {
+  EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](Color c) { return c == Color{0, 0, 0}; }));
+  EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](Color c) {
     return c.r >= 230 && c.g >= 100 && c.g <= 180 && c.b <= 60;
   }));
 }

@@ -21,7 +21,7 @@ using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
 // 'W' pure white; 'a', 'b', 'c' white with one channel at 254; '#' black; 'r' red.
-Rgb colourOf(char key) {
+Color colourOf(char key) {
   switch (key) {
     case 'W':
       return {255, 255, 255};
@@ -40,8 +40,8 @@ Rgb colourOf(char key) {
   }
 }
 
-PixelGrid gridOf(const std::vector<std::string_view>& rows) {
-  PixelGrid grid(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()), Rgb{});
+Picture gridOf(const std::vector<std::string_view>& rows) {
+  Picture grid(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()), Color{});
   for (int y = 0; y < grid.height(); ++y) {
     for (int x = 0; x < grid.width(); ++x) grid.setPixel(x, y, colourOf(rows[y][x]));
   }
@@ -84,7 +84,7 @@ const std::vector<RegionCase> kRegionCases = {
 TEST(BitmapRegionTest, KeptSpansAndWhiteRunsOfEachRow) {
   for (const RegionCase& c : kRegionCases) {
     SCOPED_TRACE(c.name);
-    const PixelGrid grid = gridOf(c.rows);
+    const Picture grid = gridOf(c.rows);
     EXPECT_THAT(keptSpans(grid), ElementsAreArray(c.kept));
     EXPECT_THAT(whiteRuns(grid), ElementsAreArray(c.white));
   }
@@ -98,7 +98,7 @@ struct CountingPicture {
 
   int width() const { return w; }
   int height() const { return h; }
-  Rgb pixel(int, int) const {
+  Color pixel(int, int) const {
     ++reads;
     return kCutOutColour;
   }
@@ -119,17 +119,17 @@ TEST(BitmapRegionTest, PictureWithoutAreaYieldsNothingAndReadsNoPixel) {
 }
 
 TEST(PixelGridTest, PixelsAreStoredRowByRowFromTheTopLeft) {
-  PixelGrid grid(3, 2, Rgb{});
-  grid.setPixel(2, 0, Rgb{1, 0, 0});
-  grid.setPixel(0, 1, Rgb{2, 0, 0});
-  const std::span<const Rgb> pixels = grid.pixels();
+  Picture grid(3, 2, Color{});
+  grid.setPixel(2, 0, Color{1, 0, 0});
+  grid.setPixel(0, 1, Color{2, 0, 0});
+  const std::span<const Color> pixels = grid.pixels();
   ASSERT_EQ(pixels.size(), 6u);
-  EXPECT_EQ(pixels[2], (Rgb{1, 0, 0}));
-  EXPECT_EQ(pixels[3], (Rgb{2, 0, 0}));
+  EXPECT_EQ(pixels[2], (Color{1, 0, 0}));
+  EXPECT_EQ(pixels[3], (Color{2, 0, 0}));
 }
 
 TEST(PixelGridTest, PixelsOutsideThePictureAreRefused) {
-  PixelGrid grid(3, 2, Rgb{1, 2, 3});
+  Picture grid(3, 2, Color{1, 2, 3});
   struct Point {
     int x;
     int y;
@@ -137,10 +137,10 @@ TEST(PixelGridTest, PixelsOutsideThePictureAreRefused) {
   for (const Point p : {Point{-1, 0}, Point{3, 0}, Point{0, -1}, Point{0, 2}}) {
     SCOPED_TRACE(std::to_string(p.x) + ", " + std::to_string(p.y));
     EXPECT_THROW(grid.pixel(p.x, p.y), std::out_of_range);
-    EXPECT_THROW(grid.setPixel(p.x, p.y, Rgb{}), std::out_of_range);
+    EXPECT_THROW(grid.setPixel(p.x, p.y, Color{}), std::out_of_range);
   }
-  EXPECT_THROW(PixelGrid(-1, 2, Rgb{}), std::invalid_argument);
-  EXPECT_THROW(PixelGrid(2, -1, Rgb{}), std::invalid_argument);
+  EXPECT_THROW(Picture(-1, 2, Color{}), std::invalid_argument);
+  EXPECT_THROW(Picture(2, -1, Color{}), std::invalid_argument);
 }
 
 }  // namespace

@@ -31,10 +31,10 @@ const std::string kTinyFile = bytesOf({
 });
 // clang-format on
 
-PixelGrid tinyPicture() {
-  PixelGrid picture(1, 2, Rgb{});
-  picture.setPixel(0, 0, Rgb{1, 2, 3});
-  picture.setPixel(0, 1, Rgb{4, 5, 6});
+Picture tinyPicture() {
+  Picture picture(1, 2, Color{});
+  picture.setPixel(0, 0, Color{1, 2, 3});
+  picture.setPixel(0, 1, Color{4, 5, 6});
   return picture;
 }
 
@@ -44,13 +44,13 @@ TEST(BmpTest, ReadsAndWritesTheBottomUpLayout) {
 }
 
 // Every channel of every pixel different, so that swapped channels, rows or columns show.
-PixelGrid patterned(int width, int height) {
-  PixelGrid picture(width, height, Rgb{});
+Picture patterned(int width, int height) {
+  Picture picture(width, height, Color{});
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       picture.setPixel(
           x, y,
-          Rgb{static_cast<std::uint8_t>(x * 40 + y * 7),
+          Color{static_cast<std::uint8_t>(x * 40 + y * 7),
               static_cast<std::uint8_t>(255 - x * 13 - y), static_cast<std::uint8_t>(y * 50 + x)});
     }
   }
@@ -66,7 +66,7 @@ TEST(BmpTest, RoundTripPadsEveryRowToFourBytes) {
   for (const Size size : {Size{1, 1}, Size{1, 3}, Size{2, 2}, Size{3, 2}, Size{4, 1}, Size{5, 3},
                           Size{0, 0}, Size{0, 2}, Size{3, 0}}) {
     SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
-    const PixelGrid picture = patterned(size.width, size.height);
+    const Picture picture = patterned(size.width, size.height);
     const std::string bytes = writeBmp(picture);
     const std::size_t stride = (static_cast<std::size_t>(size.width) * 3 + 3) / 4 * 4;
     EXPECT_EQ(bytes.size(), 54 + stride * static_cast<std::size_t>(size.height));
@@ -92,7 +92,7 @@ void put(std::string& out, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i) & 0xff));
 }
 
-const PixelGrid kSample = patterned(3, 2);
+const Picture kSample = patterned(3, 2);
 
 std::string fileOf(const Layout& layout) {
   const std::uint32_t offset = layout.dataOffset.value_or(14 + layout.headerSize + layout.gap);
@@ -111,7 +111,7 @@ std::string fileOf(const Layout& layout) {
   for (int row = 0; row < kSample.height(); ++row) {
     const int y = layout.height < 0 ? row : kSample.height() - 1 - row;
     for (int x = 0; x < kSample.width(); ++x) {
-      const Rgb colour = kSample.pixel(x, y);
+      const Color colour = kSample.pixel(x, y);
       out +=
           {static_cast<char>(colour.b), static_cast<char>(colour.g), static_cast<char>(colour.r)};
     }
