@@ -6,12 +6,14 @@ namespace dorvena::app {
 
 namespace {
 constexpr platform::Color kPaper{235, 232, 181};
+constexpr platform::Color kEditorBox{255, 252, 199};
 }
 
 TForm1::TForm1(platform::Application& app)
     : platform::Form(app, "Form1", "TForm1"),
       Image1(add<platform::Image>("Image1")),
-      sheet(*this, reminders, app.backend().locale()) {
+      sheet(*this, reminders, app.backend().locale()),
+      editor(*this, sheet, reminders, app.backend().sound()) {
   setBounds({0, 0, 255, 375});
   topMost = true;
   frameless = true;
@@ -21,6 +23,7 @@ TForm1::TForm1(platform::Application& app)
   Image1.transparent = true;
   Image1.onClick = [this](platform::Control& s) { sheet.hideCalendar(s); };
   sheet.clockCheck = [this] { Timer1Timer(*this); };
+  editor.clockCheck = [this] { Timer1Timer(*this); };
   create();
 }
 
@@ -68,7 +71,12 @@ void TForm1::loadStore() { reminders.load(); }
 
 void TForm1::addTrayIcon() {}
 
-void TForm1::setColours() { sheet.CheckListBox1.setColor(kPaper); }
+void TForm1::setColours() {
+  sheet.CheckListBox1.setColor(kPaper);
+  editor.Panel1.setColor(kPaper);
+  editor.Edit1.setColor(kEditorBox);
+  editor.Memo1.setColor(kEditorBox);
+}
 
 void TForm1::placeWindow() {}
 

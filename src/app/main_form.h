@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "planner/day_sheet.h"
+#include "planner/entry_editor.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "store/reminder_store.h"
@@ -24,6 +25,7 @@ class TForm1 : public platform::Form {
   store::ReminderStore reminders;
   platform::Image& Image1;
   planner::DaySheet sheet;
+  planner::EntryEditor editor;
 
  private:
   platform::Backend& os() const { return app().backend(); }

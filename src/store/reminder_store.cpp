@@ -367,7 +367,7 @@ void ReminderStore::load() {
 void ReminderStore::save(const platform::SaveFaults* faults) const {
   std::string& text = content_->saveText;
   content_->writeText(text);
-  platform::replaceFile(fileName_, text, faults);
+  platform::replaceFile(fileName_, text, faults ? faults : saveFaults_);
 }
 
 }  // namespace dorvena::store

@@ -51,6 +51,8 @@ class ReminderStore {
   void load();
   // Replaces the file by serialize(); a failed save leaves the file as it was.
   void save(const platform::SaveFaults* faults = nullptr) const;
+  // Faults every later save runs with, for tests that make the disk fail under a whole operation.
+  void setSaveFaults(const platform::SaveFaults* faults) { saveFaults_ = faults; }
 
  private:
   struct Line;
@@ -61,6 +63,7 @@ class ReminderStore {
 
   std::unique_ptr<Content> content_;
   std::filesystem::path fileName_;
+  const platform::SaveFaults* saveFaults_ = nullptr;
 };
 
 }  // namespace dorvena::store
