@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libsimpleini-dev
   mingw-w64 g++-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth x11-utils imagemagick xdotool faketime
-  locales fonts-dejavu-core
+  locales fonts-dejavu-core fonts-wine
 )
 
 missing=()
@@ -37,9 +37,16 @@ fi
 
 # A Wine prefix of our own, so a run never touches the user's.
 prefix="$top/build/wineprefix"
-if [ ! -f "$prefix/system.reg" ]; then
+if [ ! -f "$prefix/.dorvena-ready" ]; then
   mkdir -p "$top/build"
-  echo "setup: creating the Wine prefix in build/wineprefix"
-  WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1 || true
-  WINEPREFIX="$prefix" wineserver -w || true
+  echo "setup: preparing the Wine prefix in build/wineprefix"
+  export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineboot --init </dev/null >/dev/null 2>&1 || true
+  # Without a window manager (Xvfb) Wine waits seconds for one at every hide; unmanaged windows
+  # do not wait. The planner's windows are frameless tool windows, so nothing is lost.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1 || true
+  # The planner is drawn in Tahoma; Wine ships one but does not install it into new prefixes.
+  cp /usr/share/wine/fonts/tahoma*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+  wineserver -w || true
+  touch "$prefix/.dorvena-ready"
 fi

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "shell/bmp.h"
 #include "store/keys.h"
 
 namespace dorvena::app {
@@ -21,6 +22,9 @@ TForm1::TForm1(platform::Application& app)
   setFont(font);
   Image1.setBounds({0, 0, 255, 375});
   Image1.transparent = true;
+  if (const std::string skin = os().programInfo().resource("MAINSKIN"); !skin.empty()) {
+    Image1.setPicture(std::make_shared<const platform::Picture>(shell::readBmp(skin)));
+  }
   Image1.onClick = [this](platform::Control& s) { sheet.hideCalendar(s); };
   sheet.clockCheck = [this] { Timer1Timer(*this); };
   editor.clockCheck = [this] { Timer1Timer(*this); };

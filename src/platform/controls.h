@@ -149,7 +149,8 @@ class SpeedButton : public Control {
  public:
   SpeedButton(Control* parent, std::string name) : Control(parent, std::move(name), "TSpeedButton") {}
   bool flat = true;
-  bool transparent = false;
+  // Flat buttons show what lies under them, as the skin does under the planner's buttons.
+  bool transparent = true;
   // A picture left of the caption; pixels of `glyphTransparent` are not drawn.
   std::shared_ptr<const Picture> glyph;
   Color glyphTransparent = kRed;

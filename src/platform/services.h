@@ -66,6 +66,8 @@ class ProgramInfo {
  public:
   virtual ~ProgramInfo() = default;
   virtual std::filesystem::path programFolder() const = 0;
+  // A picture built into the program (its bytes as stored), or nothing when it has none.
+  virtual std::string resource(const std::string& name) const = 0;
 };
 
 }  // namespace dorvena::platform

@@ -52,6 +52,7 @@ class HeadlessBackend : public Backend,
   void add(Form& owner, int id, const std::string& tip, unsigned message) override;
   void remove(Form& owner, int id) override;
   std::filesystem::path programFolder() const override { return folder; }
+  std::string resource(const std::string&) const override { return {}; }
 
   // What tests set.
   DateTime time{{2026, 12, 11}, 9, 30, 0, 0};

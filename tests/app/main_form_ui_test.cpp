@@ -1,0 +1,112 @@
+// The main form on real windows, with the program's clock and folder set by the test.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/program.h"
+#include "platform/win32/win32_backend.h"
+
+namespace dorvena::app {
+namespace {
+namespace fs = std::filesystem;
+
+// The real backend, but for the clock, the program folder and the instance lock, so that a
+// planner the user runs meanwhile does not stop the test's own.
+class TestBackend : public platform::Backend,
+                    public platform::Clock,
+                    public platform::ProgramInfo,
+                    public platform::InstanceLock {
+ public:
+  explicit TestBackend(fs::path folder) : folder_(std::move(folder)) {
+    real.setErrorSink([this](const std::string&, const std::string& m) { errors.push_back(m); });
+  }
+  std::unique_ptr<platform::ControlPeer> attach(platform::Control& c) override { return real.attach(c); }
+  void showErrorBox(const std::string& t, const std::string& m) override { real.showErrorBox(t, m); }
+  void runMessageLoop() override { real.runMessageLoop(); }
+  void quitMessageLoop() override { real.quitMessageLoop(); }
+  void processMessages() override { real.processMessages(); }
+  void hideFromTaskbar() override { real.hideFromTaskbar(); }
+  platform::Clock& clock() override { return *this; }
+  platform::Locale& locale() override { return real.locale(); }
+  platform::Screen& screen() override { return real.screen(); }
+  platform::Sound& sound() override { return real.sound(); }
+  platform::Launcher& launcher() override { return real.launcher(); }
+  platform::InstanceLock& instanceLock() override { return *this; }
+  platform::Random& random() override { return real.random(); }
+  platform::TrayIcon& trayIcon() override { return real.trayIcon(); }
+  platform::ProgramInfo& programInfo() override { return *this; }
+
+  platform::DateTime now() const override { return time; }
+  fs::path programFolder() const override { return folder_; }
+  std::string resource(const std::string& name) const override { return real.resource(name); }
+  bool acquire(const std::string&) override { return true; }
+
+  platform::win32::Win32Backend real;
+  platform::DateTime time{{2026, 12, 11}, 9, 30, 0, 0};
+  std::vector<std::string> errors;
+
+ private:
+  fs::path folder_;
+};
+
+class MainFormUi : public ::testing::Test {
+ protected:
+  MainFormUi() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = fs::path(temp) / ("dorvena-ui-" + std::to_string(GetTickCount64()));
+    fs::create_directories(folder_ / "otherfiles");
+    os_ = std::make_unique<TestBackend>(folder_);
+  }
+  ~MainFormUi() override {
+    program_.reset();
+    os_.reset();
+    std::error_code ec;
+    fs::remove_all(folder_, ec);
+  }
+  TForm1& start(const std::string& store) {
+    std::ofstream(folder_ / "otherfiles" / "reminder.ini", std::ios::binary) << store;
+    program_ = std::make_unique<Program>(*os_);
+    if (!program_->start()) throw std::runtime_error("the planner did not start");
+    os_->processMessages();
+    return program_->form();
+  }
+  // A mouse click as the window receives it, at a point of the form's client area.
+  void click(int x, int y) {
+    const HWND w = os_->real.windowOf(program_->form());
+    SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    os_->processMessages();
+  }
+
+  std::unique_ptr<TestBackend> os_;
+  std::unique_ptr<Program> program_;
+  fs::path folder_;
+};
+
+TEST_F(MainFormUi, NextDayButtonShowsTomorrowsTitles) {
+  TForm1& form = start("tarih[11.12.2026].zaman[9].caption=Bug\xFCn\r\n"
+                       "tarih[12.12.2026].zaman[15].caption=Yar\xFDn\r\n");
+  EXPECT_TRUE(IsWindowVisible(os_->real.windowOf(form)));
+  EXPECT_EQ(form.sheet.row(9).caption(), "Bug\xFCn");
+  click(238, 362);  // ">"
+  EXPECT_EQ(form.sheet.label1.caption(), "12.12.2026");
+  EXPECT_EQ(form.sheet.row(15).caption(), "Yar\xFDn");
+  EXPECT_EQ(form.sheet.row(9).caption(), "");
+  EXPECT_EQ(form.sheet.gun.caption(), "Cumartesi");
+  click(218, 362);  // "<"
+  EXPECT_EQ(form.sheet.row(9).caption(), "Bug\xFCn");
+  EXPECT_TRUE(os_->errors.empty());
+}
+
+TEST_F(MainFormUi, WithoutATitleTodayTheWindowStaysHidden) {
+  TForm1& form = start("tarih[11.12.2026].zaman[9].chk=1\r\n");
+  EXPECT_FALSE(IsWindowVisible(os_->real.windowOf(form)));
+  EXPECT_TRUE(form.sheet.CheckListBox1.checked(2));
+}
+
+}  // namespace
+}  // namespace dorvena::app
