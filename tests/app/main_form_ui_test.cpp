@@ -74,12 +74,22 @@ class MainFormUi : public ::testing::Test {
     os_->processMessages();
     return program_->form();
   }
-  // A mouse click as the window receives it, at a point of the form's client area.
-  void click(int x, int y) {
-    const HWND w = os_->real.windowOf(program_->form());
+  // A mouse click as the window of `on` receives it, at a point of its client area.
+  void click(int x, int y) { click(program_->form(), x, y); }
+  void click(const platform::Control& on, int x, int y) {
+    const HWND w = os_->real.windowOf(on);
     SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     os_->processMessages();
+  }
+  void type(const platform::Control& box, const std::wstring& text) {
+    const HWND w = os_->real.windowOf(box);
+    for (const wchar_t c : text) SendMessageW(w, WM_CHAR, c, 1);
+    os_->processMessages();
+  }
+  std::string storeBytes() const {
+    std::ifstream in(folder_ / "otherfiles" / "reminder.ini", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
   std::unique_ptr<TestBackend> os_;
@@ -106,6 +116,32 @@ TEST_F(MainFormUi, WithoutATitleTodayTheWindowStaysHidden) {
   TForm1& form = start("tarih[11.12.2026].zaman[9].chk=1\r\n");
   EXPECT_FALSE(IsWindowVisible(os_->real.windowOf(form)));
   EXPECT_TRUE(form.sheet.CheckListBox1.checked(2));
+}
+
+TEST_F(MainFormUi, ARowOpensTheEditorAndTamamSavesWhatWasTyped) {
+  TForm1& form = start("tarih[11.12.2026].zaman[10].caption=Eski\r\n");
+  click(100, 131 + 8);  // the 10:00 row
+  ASSERT_TRUE(IsWindowVisible(os_->real.windowOf(form.editor.Panel1)));
+  EXPECT_EQ(form.editor.Edit1.text(), "Eski");
+  SetWindowTextW(os_->real.windowOf(form.editor.Edit1), L"");
+  type(form.editor.Edit1, L"Di\u015F\u00E7i");
+  type(form.editor.Memo1, L"bir\riki");
+  click(form.editor.Panel1, 176 + 24, 298 + 10);  // "&Tamam"
+  EXPECT_FALSE(IsWindowVisible(os_->real.windowOf(form.editor.Panel1)));
+  EXPECT_EQ(storeBytes(),
+            "tarih[11.12.2026].zaman[10].caption=Di\xFE\xE7i\r\n"
+            "tarih[11.12.2026].zaman[10].description=bir\x04\x05iki\r\n");
+  EXPECT_EQ(form.sheet.row(10).caption(), "Di\xFE\xE7i");
+  EXPECT_TRUE(os_->errors.empty());
+}
+
+TEST_F(MainFormUi, ClicksOnACheckBoxMarkAndClearTheSlot) {
+  TForm1& form = start("pos.count=0\r\n");
+  click(form.sheet.CheckListBox1, 7, 3 * 19 + 9);  // the box of 10:00
+  EXPECT_EQ(storeBytes(), "pos.count=0\r\ntarih[11.12.2026].zaman[10].chk=1\r\n");
+  click(form.sheet.CheckListBox1, 7, 3 * 19 + 9);
+  EXPECT_EQ(storeBytes(), "pos.count=0\r\ntarih[11.12.2026].zaman[10].chk=0\r\n");
+  EXPECT_TRUE(os_->errors.empty());
 }
 
 }  // namespace

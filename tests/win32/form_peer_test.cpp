@@ -295,6 +295,7 @@ TEST_F(UiTest, PaintsChildrenInCreationOrderOverTheBackground) {
   auto& glyphButton = panel.add<SpeedButton>("glyph");
   glyphButton.setBounds({0, 0, 20, 20});
   glyphButton.setColor({0, 128, 0});
+  glyphButton.transparent = false;
   glyphButton.glyph = std::make_shared<const Picture>(pictureOf(2, 2, {kRed, kBlue, kBlue, kRed}));
 
   const Snapshot formPixels(hwnd(*form));
