@@ -14,7 +14,8 @@ TForm1::TForm1(platform::Application& app)
     : platform::Form(app, "Form1", "TForm1"),
       Image1(add<platform::Image>("Image1")),
       sheet(*this, reminders, app.backend().locale()),
-      editor(*this, sheet, reminders, app.backend().sound()) {
+      editor(*this, sheet, reminders, app.backend().sound()),
+      clock(*this, sheet, editor, app.backend().clock(), app.backend().locale()) {
   setBounds({0, 0, 255, 375});
   topMost = true;
   frameless = true;
@@ -92,7 +93,7 @@ void TForm1::showIfTodayHasEntries() {
   if (sheet.anyTitle()) show();
 }
 
-void TForm1::Timer1Timer(platform::Control&) {}
+void TForm1::Timer1Timer(platform::Control&) { clock.run(); }
 
 void TForm1::restoreNotes() {}
 

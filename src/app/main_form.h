@@ -5,6 +5,7 @@
 #include "planner/entry_editor.h"
 #include "platform/application.h"
 #include "platform/controls.h"
+#include "reminders/reminder_clock.h"
 #include "store/reminder_store.h"
 
 namespace dorvena::app {
@@ -26,6 +27,7 @@ class TForm1 : public platform::Form {
   platform::Image& Image1;
   planner::DaySheet sheet;
   planner::EntryEditor editor;
+  reminders::ReminderClock clock;
 
  private:
   platform::Backend& os() const { return app().backend(); }
