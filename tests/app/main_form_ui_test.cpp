@@ -144,5 +144,24 @@ TEST_F(MainFormUi, ClicksOnACheckBoxMarkAndClearTheSlot) {
   EXPECT_TRUE(os_->errors.empty());
 }
 
+TEST_F(MainFormUi, TheTimerRaisesADueEntryAndBringsTheHiddenWindowBack) {
+  os_->time = {{2026, 12, 11}, 9, 59, 59, 800};
+  TForm1& form = start("tarih[11.12.2026].zaman[10].caption=Di\xFE\xE7i\r\n");
+  form.hide();
+  os_->processMessages();
+  const HWND main = os_->real.windowOf(form);
+  ASSERT_FALSE(IsWindowVisible(main));
+  os_->time = {{2026, 12, 11}, 10, 0, 0, 300};
+  for (int waited = 0; waited < 5000 && !IsWindowVisible(main); waited += 10) {
+    Sleep(10);
+    os_->processMessages();
+  }
+  EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_TRUE(IsWindowVisible(os_->real.windowOf(form.editor.Panel1)));
+  EXPECT_EQ(form.editor.Edit1.text(), "Di\xFE\xE7i");
+  EXPECT_EQ(form.clock.Label3.caption(), "345");
+  EXPECT_TRUE(os_->errors.empty());
+}
+
 }  // namespace
 }  // namespace dorvena::app
