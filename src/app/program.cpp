@@ -9,6 +9,7 @@ bool Program::start() {
   backend_.hideFromTaskbar();
   form_ = std::make_unique<TForm1>(*app_);
   app_->dispatch([this] { form_->FormCreate(*form_); });
+  backend_.keepApplicationToolStyleOnly();
   return true;
 }
 

@@ -31,6 +31,8 @@ class Backend {
   virtual void processMessages() = 0;
   // The application window that owns every form and would carry the taskbar button.
   virtual void hideFromTaskbar() = 0;
+  // After the main window exists: the application window keeps the tool-window style alone.
+  virtual void keepApplicationToolStyleOnly() = 0;
 
   virtual Clock& clock() = 0;
   virtual Locale& locale() = 0;

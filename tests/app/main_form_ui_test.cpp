@@ -29,6 +29,7 @@ class TestBackend : public platform::Backend,
   void quitMessageLoop() override { real.quitMessageLoop(); }
   void processMessages() override { real.processMessages(); }
   void hideFromTaskbar() override { real.hideFromTaskbar(); }
+  void keepApplicationToolStyleOnly() override { real.keepApplicationToolStyleOnly(); }
   platform::Clock& clock() override { return *this; }
   platform::Locale& locale() override { return real.locale(); }
   platform::Screen& screen() override { return real.screen(); }

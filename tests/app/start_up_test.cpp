@@ -18,6 +18,7 @@ TEST(StartUp, FirstStartMakesFolderAndFileAndStaysHidden) {
   EXPECT_THAT(p.os.locks, ::testing::ElementsAre("vorlanquist"));
   EXPECT_THAT(p.os.started, ::testing::ElementsAre(p.folder() / "banner.exe"));
   EXPECT_TRUE(p.os.hiddenFromTaskbar);
+  EXPECT_TRUE(p.os.toolStyleOnly);
   EXPECT_TRUE(p.os.errorBoxes.empty());
   EXPECT_EQ(form.sheet.label1.caption(), "11.12.2026");
   EXPECT_EQ(form.sheet.gun.caption(), "Cuma");

@@ -138,7 +138,7 @@ TEST(StartUpUi, ATitleTodayShowsTheWindowWithoutATaskbarButton) {
   // No taskbar button: owned by a tool window, and not forced onto the taskbar.
   const HWND owner = GetWindow(main, GW_OWNER);
   ASSERT_NE(owner, nullptr);
-  EXPECT_EQ(GetWindowLongPtrW(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
+  EXPECT_EQ(GetWindowLongPtrW(owner, GWL_EXSTYLE), WS_EX_TOOLWINDOW);
   EXPECT_EQ(GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
   EXPECT_EQ(GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
 }

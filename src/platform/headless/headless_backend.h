@@ -28,6 +28,7 @@ class HeadlessBackend : public Backend,
   void quitMessageLoop() override { quitRequested = true; }
   void processMessages() override { ++messagesProcessed; }
   void hideFromTaskbar() override { hiddenFromTaskbar = true; }
+  void keepApplicationToolStyleOnly() override { toolStyleOnly = true; }
 
   Clock& clock() override { return *this; }
   Locale& locale() override { return localeState; }
@@ -77,6 +78,7 @@ class HeadlessBackend : public Backend,
   int messagesProcessed = 0;
   bool quitRequested = false;
   bool hiddenFromTaskbar = false;
+  bool toolStyleOnly = false;
 
  private:
   unsigned long long randomState_ = 1;

@@ -159,6 +159,10 @@ void Win32Backend::hideFromTaskbar() {
   ShowWindow(app, SW_SHOW);
 }
 
+void Win32Backend::keepApplicationToolStyleOnly() {
+  SetWindowLongPtrW(applicationWindow(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+}
+
 Locale& Win32Backend::locale() {
   return *locale_;
 }

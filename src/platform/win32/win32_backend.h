@@ -39,6 +39,7 @@ class Win32Backend final : public Backend,
   void quitMessageLoop() override;
   void processMessages() override;
   void hideFromTaskbar() override;
+  void keepApplicationToolStyleOnly() override;
 
   Clock& clock() override { return *this; }
   Locale& locale() override;
