@@ -1,6 +1,6 @@
 #include "planner/entry_editor.h"
 
-#include "planner/entry_text.h"
+#include "store/stored_text.h"
 #include "store/codec.h"
 #include "store/keys.h"
 
@@ -58,9 +58,9 @@ void EntryEditor::modify(platform::Control& sender) {
 }
 
 void EntryEditor::SpeedButton6Click(platform::Control&) {
-  reminders_.write(key(store::captionKey), titleForStore(Edit1.text()));
+  reminders_.write(key(store::captionKey), store::titleForStore(Edit1.text()));
   reminders_.write(key(store::descriptionKey),
-                   store::convertbreaks(descriptionForStore(Memo1.text())));
+                   store::convertbreaks(store::descriptionForStore(Memo1.text())));
   finish();
 }
 

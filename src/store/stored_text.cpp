@@ -1,6 +1,6 @@
-#include "planner/entry_text.h"
+#include "store/stored_text.h"
 
-namespace dorvena::planner {
+namespace dorvena::store {
 
 std::string titleForStore(std::string_view title) {
   std::string out;
@@ -29,4 +29,4 @@ std::string descriptionForStore(std::string_view description) {
   return out;
 }
 
-}  // namespace dorvena::planner
+}  // namespace dorvena::store

@@ -1,16 +1,16 @@
-#include "planner/entry_text.h"
+#include "store/stored_text.h"
 
 #include <gtest/gtest.h>
 
 #include "store/codec.h"
 #include "store/reminder_store.h"
 
-namespace dorvena::planner {
+namespace dorvena::store {
 namespace {
 
 using namespace std::string_literals;
 
-TEST(EntryText, TitlesAndDescriptionsTheStoreCanCarry) {
+TEST(StoredText, TitlesAndDescriptionsTheStoreCanCarry) {
   struct Row { std::string typed, title, description; };
   const Row rows[] = {
       {"Di\xFE\xE7i", "Di\xFE\xE7i", "Di\xFE\xE7i"},
@@ -29,17 +29,17 @@ TEST(EntryText, TitlesAndDescriptionsTheStoreCanCarry) {
   }
 }
 
-TEST(EntryText, NothingTypedSplitsAStoreLine) {
+TEST(StoredText, NothingTypedSplitsAStoreLine) {
   std::string every;
   for (int b = 0; b < 256; ++b) every += static_cast<char>(b);
-  store::ReminderStore written;
+  ReminderStore written;
   written.write("t", titleForStore(every));
-  written.write("d", store::convertbreaks(descriptionForStore(every)));
-  store::ReminderStore reloaded;
+  written.write("d", convertbreaks(descriptionForStore(every)));
+  ReminderStore reloaded;
   reloaded.parse(written.serialize());
   EXPECT_EQ(reloaded.lines(), written.lines());
   EXPECT_EQ(reloaded.size(), 2u);
 }
 
 }  // namespace
-}  // namespace dorvena::planner
+}  // namespace dorvena::store
