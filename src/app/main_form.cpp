@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "shell/bitmap_region.h"
 #include "shell/bmp.h"
 #include "store/keys.h"
 
@@ -15,7 +16,8 @@ TForm1::TForm1(platform::Application& app)
       Image1(add<platform::Image>("Image1")),
       sheet(*this, reminders, app.backend().locale()),
       editor(*this, sheet, reminders, app.backend().sound()),
-      clock(*this, sheet, editor, app.backend().clock(), app.backend().locale()) {
+      clock(*this, sheet, editor, app.backend().clock(), app.backend().locale()),
+      notes(*this, reminders) {
   setBounds({0, 0, 255, 375});
   topMost = true;
   frameless = true;
@@ -25,6 +27,14 @@ TForm1::TForm1(platform::Application& app)
   Image1.transparent = true;
   if (const std::string skin = os().programInfo().resource("MAINSKIN"); !skin.empty()) {
     Image1.setPicture(std::make_shared<const platform::Picture>(shell::readBmp(skin)));
+  }
+  if (const std::string skin = os().programInfo().resource("NOTESKIN"); !skin.empty()) {
+    notes.noteSkin = std::make_shared<const platform::Picture>(shell::readBmp(skin));
+    notes.noteShape = shell::keptSpans(*notes.noteSkin);
+    notes.Image2.setPicture(notes.noteSkin);
+  }
+  if (const std::string pin = os().programInfo().resource("PUSHPIN"); !pin.empty()) {
+    notes.SpeedButton5.glyph = std::make_shared<const platform::Picture>(shell::readBmp(pin));
   }
   Image1.onClick = [this](platform::Control& s) { sheet.hideCalendar(s); };
   sheet.clockCheck = [this] { Timer1Timer(*this); };
@@ -95,6 +105,6 @@ void TForm1::showIfTodayHasEntries() {
 
 void TForm1::Timer1Timer(platform::Control&) { clock.run(); }
 
-void TForm1::restoreNotes() {}
+void TForm1::restoreNotes() { notes.postitcontrol(); }
 
 }  // namespace dorvena::app

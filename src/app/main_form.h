@@ -4,6 +4,7 @@
 #include "planner/day_sheet.h"
 #include "planner/entry_editor.h"
 #include "platform/application.h"
+#include "notes/note_records.h"
 #include "platform/controls.h"
 #include "reminders/reminder_clock.h"
 #include "store/reminder_store.h"
@@ -28,6 +29,7 @@ class TForm1 : public platform::Form {
   planner::DaySheet sheet;
   planner::EntryEditor editor;
   reminders::ReminderClock clock;
+  notes::NoteRecords notes;
 
  private:
   platform::Backend& os() const { return app().backend(); }

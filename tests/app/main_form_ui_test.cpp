@@ -99,7 +99,7 @@ class MainFormUi : public ::testing::Test {
 };
 
 TEST_F(MainFormUi, NextDayButtonShowsTomorrowsTitles) {
-  TForm1& form = start("tarih[11.12.2026].zaman[9].caption=Bug\xFCn\r\n"
+  TForm1& form = start("pos.count=0\r\ntarih[11.12.2026].zaman[9].caption=Bug\xFCn\r\n"
                        "tarih[12.12.2026].zaman[15].caption=Yar\xFDn\r\n");
   EXPECT_TRUE(IsWindowVisible(os_->real.windowOf(form)));
   EXPECT_EQ(form.sheet.row(9).caption(), "Bug\xFCn");
@@ -114,13 +114,13 @@ TEST_F(MainFormUi, NextDayButtonShowsTomorrowsTitles) {
 }
 
 TEST_F(MainFormUi, WithoutATitleTodayTheWindowStaysHidden) {
-  TForm1& form = start("tarih[11.12.2026].zaman[9].chk=1\r\n");
+  TForm1& form = start("pos.count=0\r\ntarih[11.12.2026].zaman[9].chk=1\r\n");
   EXPECT_FALSE(IsWindowVisible(os_->real.windowOf(form)));
   EXPECT_TRUE(form.sheet.CheckListBox1.checked(2));
 }
 
 TEST_F(MainFormUi, ARowOpensTheEditorAndTamamSavesWhatWasTyped) {
-  TForm1& form = start("tarih[11.12.2026].zaman[10].caption=Eski\r\n");
+  TForm1& form = start("pos.count=0\r\ntarih[11.12.2026].zaman[10].caption=Eski\r\n");
   click(100, 131 + 8);  // the 10:00 row
   ASSERT_TRUE(IsWindowVisible(os_->real.windowOf(form.editor.Panel1)));
   EXPECT_EQ(form.editor.Edit1.text(), "Eski");
@@ -130,7 +130,7 @@ TEST_F(MainFormUi, ARowOpensTheEditorAndTamamSavesWhatWasTyped) {
   click(form.editor.Panel1, 176 + 24, 298 + 10);  // "&Tamam"
   EXPECT_FALSE(IsWindowVisible(os_->real.windowOf(form.editor.Panel1)));
   EXPECT_EQ(storeBytes(),
-            "tarih[11.12.2026].zaman[10].caption=Di\xFE\xE7i\r\n"
+            "pos.count=0\r\ntarih[11.12.2026].zaman[10].caption=Di\xFE\xE7i\r\n"
             "tarih[11.12.2026].zaman[10].description=bir\x04\x05iki\r\n");
   EXPECT_EQ(form.sheet.row(10).caption(), "Di\xFE\xE7i");
   EXPECT_TRUE(os_->errors.empty());
@@ -147,7 +147,7 @@ TEST_F(MainFormUi, ClicksOnACheckBoxMarkAndClearTheSlot) {
 
 TEST_F(MainFormUi, TheTimerRaisesADueEntryAndBringsTheHiddenWindowBack) {
   os_->time = {{2026, 12, 11}, 9, 59, 59, 800};
-  TForm1& form = start("tarih[11.12.2026].zaman[10].caption=Di\xFE\xE7i\r\n");
+  TForm1& form = start("pos.count=0\r\ntarih[11.12.2026].zaman[10].caption=Di\xFE\xE7i\r\n");
   form.hide();
   os_->processMessages();
   const HWND main = os_->real.windowOf(form);

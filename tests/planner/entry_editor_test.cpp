@@ -143,7 +143,7 @@ TEST_F(EntryEditorTest, DoneMarksAreWrittenForEveryItemWithTheirSaves) {
 }
 
 TEST_F(EntryEditorTest, AFailedSaveKeepsThePanelOpenAndLosesNothing) {
-  start("tarih[11.12.2026].zaman[10].caption=Eski\r\n");
+  start("pos.count=0\r\ntarih[11.12.2026].zaman[10].caption=Eski\r\n");
   const std::string before = p.storeBytes();
   open(10);
   editor->Edit1.setText("Yeni");
