@@ -108,7 +108,7 @@ void NoteRecords::createpostit(int note, std::string_view text) {
   box.setText(text);
   box.setBounds({1, 15, 70, 80});
   box.wordWrap = true;
-  platform::Font font{"MS Sans Serif", 13, true};
+  platform::Font font{"MS Sans Serif", 11, true};  // 8 points, bold
   box.setFont(font);
   box.onMouseDown = Image2.onMouseDown;
   box.onMouseMove = Image2.onMouseMove;
