@@ -18,8 +18,8 @@
 
 namespace {
 
-using dorvena::shell::Picture;
 using dorvena::shell::Color;
+using dorvena::shell::Picture;
 
 constexpr Color kWhite{255, 255, 255};
 
@@ -257,7 +257,7 @@ void drawClip(Picture& skin) {
       return kMetalOutline;
     }
     constexpr std::array<Color, 7> kRoll{kMetalLight, kMetalBright, kMetalBright, kMetalLight,
-                                       kMetalMid,   kMetalDark,   kMetalDark};
+                                         kMetalMid,   kMetalDark,   kMetalDark};
     return kRoll[static_cast<std::size_t>(y - 20)];
   });
 }

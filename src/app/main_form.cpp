@@ -9,7 +9,7 @@ namespace dorvena::app {
 namespace {
 constexpr platform::Color kPaper{235, 232, 181};
 constexpr platform::Color kEditorBox{255, 252, 199};
-}
+}  // namespace
 
 TForm1::TForm1(platform::Application& app)
     : platform::Form(app, "Form1", "TForm1"),
@@ -82,7 +82,9 @@ void TForm1::createStoreFileIfMissing() {
   reminders.save();
 }
 
-void TForm1::loadStore() { reminders.load(); }
+void TForm1::loadStore() {
+  reminders.load();
+}
 
 void TForm1::addTrayIcon() {}
 
@@ -97,14 +99,20 @@ void TForm1::placeWindow() {}
 
 void TForm1::applySkin() {}
 
-void TForm1::showToday() { sheet.showDate(os().clock().now().date); }
+void TForm1::showToday() {
+  sheet.showDate(os().clock().now().date);
+}
 
 void TForm1::showIfTodayHasEntries() {
   if (sheet.anyTitle()) show();
 }
 
-void TForm1::Timer1Timer(platform::Control&) { clock.run(); }
+void TForm1::Timer1Timer(platform::Control&) {
+  clock.run();
+}
 
-void TForm1::restoreNotes() { notes.postitcontrol(); }
+void TForm1::restoreNotes() {
+  notes.postitcontrol();
+}
 
 }  // namespace dorvena::app

@@ -1,10 +1,10 @@
 #pragma once
 #include <filesystem>
 
+#include "notes/note_records.h"
 #include "planner/day_sheet.h"
 #include "planner/entry_editor.h"
 #include "platform/application.h"
-#include "notes/note_records.h"
 #include "platform/controls.h"
 #include "reminders/reminder_clock.h"
 #include "store/reminder_store.h"

@@ -113,8 +113,8 @@ void NoteRecords::createpostit(int note, std::string_view text) {
   box.onMouseDown = Image2.onMouseDown;
   box.onMouseMove = Image2.onMouseMove;
 
-  for (const auto& [name, bounds] :
-       {std::pair{"delete", platform::Rect{30, 5, 15, 15}}, std::pair{"close", platform::Rect{60, 5, 10, 10}}}) {
+  for (const auto& [name, bounds] : {std::pair{"delete", platform::Rect{30, 5, 15, 15}},
+                                     std::pair{"close", platform::Rect{60, 5, 10, 10}}}) {
     auto& button = window.add<platform::SpeedButton>(name);
     slots.button = &button;
     button.setCursor(platform::Cursor::Hand);
@@ -141,7 +141,8 @@ void NoteRecords::Image2Click(platform::Control& sender) {
       window.close();
     } else if (sender.name() == "delete") {
       savepostit(store::intToStr(note), " ", 0, 0);
-      if (const NoteSlots* slots = postittable.find(note); slots && slots->text) slots->text->setText(" ");
+      if (const NoteSlots* slots = postittable.find(note); slots && slots->text)
+        slots->text->setText(" ");
       window.close();
     }
   } else if (sender.className() == "TForm") {
@@ -159,8 +160,8 @@ void NoteRecords::Image2MouseDown(platform::Control&, const platform::MouseEvent
 void NoteRecords::Image2MouseMove(platform::Control& sender, const platform::MouseEvent& e) {
   if (!e.leftHeld) return;
   platform::Form& window = sender.form();
-  window.setBounds({window.left() + e.x - dragx, window.top() + e.y - dragy, window.width(),
-                    window.height()});
+  window.setBounds(
+      {window.left() + e.x - dragx, window.top() + e.y - dragy, window.width(), window.height()});
 }
 
 }  // namespace dorvena::notes

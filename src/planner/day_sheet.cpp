@@ -13,9 +13,21 @@ struct RowPlace {
 };
 // Each row lines up with its check-list item and sits between two of the sheet's lines.
 constexpr std::array<RowPlace, kHourCount> kRowPlaces{{
-    {59, 75, 16}, {59, 94, 16}, {59, 112, 17}, {59, 131, 16}, {59, 150, 16},
-    {59, 169, 16}, {59, 187, 16}, {59, 206, 16}, {59, 223, 16}, {59, 241, 17},
-    {59, 261, 16}, {59, 280, 15}, {59, 298, 16}, {58, 317, 16}, {58, 335, 17},
+    {59, 75, 16},
+    {59, 94, 16},
+    {59, 112, 17},
+    {59, 131, 16},
+    {59, 150, 16},
+    {59, 169, 16},
+    {59, 187, 16},
+    {59, 206, 16},
+    {59, 223, 16},
+    {59, 241, 17},
+    {59, 261, 16},
+    {59, 280, 15},
+    {59, 298, 16},
+    {58, 317, 16},
+    {58, 335, 17},
 }};
 constexpr int kRowWidth = 188;
 constexpr std::array<int, 16> kLineTops{73,  92,  110, 129, 148, 167, 185, 204,
@@ -33,7 +45,9 @@ platform::Font bold(platform::Font font) {
   return font;
 }
 
-std::string hourText(int hour) { return (hour < 10 ? "0" : "") + std::to_string(hour) + ":00"; }
+std::string hourText(int hour) {
+  return (hour < 10 ? "0" : "") + std::to_string(hour) + ":00";
+}
 
 }  // namespace
 
@@ -62,7 +76,8 @@ DaySheet::DaySheet(platform::Form& form, store::ReminderStore& reminders, platfo
 
   for (int h = kFirstHour; h <= kLastHour; ++h) {
     const RowPlace& p = kRowPlaces[static_cast<std::size_t>(h - kFirstHour)];
-    auto& r = place<platform::Label>(form, "ms" + std::to_string(h), {p.left, p.top, kRowWidth, p.height});
+    auto& r = place<platform::Label>(form, "ms" + std::to_string(h),
+                                     {p.left, p.top, kRowWidth, p.height});
     r.setCursor(platform::Cursor::Hand);
     rows_[static_cast<std::size_t>(h - kFirstHour)] = &r;
   }
@@ -92,7 +107,9 @@ std::string DaySheet::token(const platform::Date& date) const {
   return store::dateToken(locale_, date);
 }
 
-int DaySheet::hourOf(const platform::Control& row) { return std::stoi(row.name().substr(2)); }
+int DaySheet::hourOf(const platform::Control& row) {
+  return std::stoi(row.name().substr(2));
+}
 
 void DaySheet::refresh() {
   for (auto* r : rows_) r->setCaption({});
@@ -138,8 +155,12 @@ void DaySheet::step(int days) {
   if (clockCheck) clockCheck();
 }
 
-void DaySheet::SpeedButton3Click(platform::Control&) { step(-1); }
-void DaySheet::SpeedButton4Click(platform::Control&) { step(+1); }
+void DaySheet::SpeedButton3Click(platform::Control&) {
+  step(-1);
+}
+void DaySheet::SpeedButton4Click(platform::Control&) {
+  step(+1);
+}
 
 void DaySheet::Label1Click(platform::Control&) {
   MonthCalendar1.setVisible(!MonthCalendar1.visible());
@@ -151,15 +172,21 @@ void DaySheet::reloadFromCalendar() {
   if (clockCheck) clockCheck();
 }
 
-void DaySheet::MonthCalendar1Click(platform::Control&) { reloadFromCalendar(); }
+void DaySheet::MonthCalendar1Click(platform::Control&) {
+  reloadFromCalendar();
+}
 
 void DaySheet::MonthCalendar1Exit(platform::Control&) {
   reloadFromCalendar();
   MonthCalendar1.setVisible(false);
 }
 
-void DaySheet::CheckListBox1Click(platform::Control& sender) { hideCalendar(sender); }
+void DaySheet::CheckListBox1Click(platform::Control& sender) {
+  hideCalendar(sender);
+}
 
-void DaySheet::hideCalendar(platform::Control&) { MonthCalendar1.setVisible(false); }
+void DaySheet::hideCalendar(platform::Control&) {
+  MonthCalendar1.setVisible(false);
+}
 
 }  // namespace dorvena::planner

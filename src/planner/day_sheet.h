@@ -39,7 +39,9 @@ class DaySheet {
   void hideCalendar(platform::Control& sender);
 
   // The hour row of hour h (7..21), and the hour a row stands for.
-  platform::Label& row(int hour) const { return *rows_.at(static_cast<std::size_t>(hour - kFirstHour)); }
+  platform::Label& row(int hour) const {
+    return *rows_.at(static_cast<std::size_t>(hour - kFirstHour));
+  }
   static int hourOf(const platform::Control& row);
   bool anyTitle() const;
 

@@ -1,8 +1,8 @@
 #include "planner/entry_editor.h"
 
-#include "store/stored_text.h"
 #include "store/codec.h"
 #include "store/keys.h"
+#include "store/stored_text.h"
 
 namespace dorvena::planner {
 namespace {

@@ -14,10 +14,28 @@ class Control;
 class ControlPeer {
  public:
   virtual ~ControlPeer() = default;
-  enum class Change { Bounds, Visible, Caption, Font, Color, Items, Checked, Date, Text, Picture, Shape, Front, Focus, Timer };
+  enum class Change {
+    Bounds,
+    Visible,
+    Caption,
+    Font,
+    Color,
+    Items,
+    Checked,
+    Date,
+    Text,
+    Picture,
+    Shape,
+    Front,
+    Focus,
+    Timer
+  };
   virtual void changed(Change what) = 0;
   // Text boxes and the calendar hold what the user typed or picked in the real window.
-  virtual bool readText(std::string& text) { (void)text; return false; }
+  virtual bool readText(std::string& text) {
+    (void)text;
+    return false;
+  }
 };
 
 // A windowing backend with the operating system services behind it.

@@ -4,7 +4,8 @@ namespace dorvena::platform {
 
 CaseFold asciiCaseFold() {
   CaseFold fold{};
-  for (int b = 0; b < 256; ++b) fold[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 32 : b);
+  for (int b = 0; b < 256; ++b)
+    fold[b] = static_cast<unsigned char>(b >= 'a' && b <= 'z' ? b - 32 : b);
   return fold;
 }
 

@@ -29,9 +29,13 @@ Form& Control::form() {
   return static_cast<Form&>(*c);
 }
 
-const Form& Control::form() const { return const_cast<Control*>(this)->form(); }
+const Form& Control::form() const {
+  return const_cast<Control*>(this)->form();
+}
 
-void Control::attachPeer() { peer_ = app_->backend().attach(*this); }
+void Control::attachPeer() {
+  peer_ = app_->backend().attach(*this);
+}
 
 void Control::setBounds(const Rect& r) {
   if (r == bounds_) return;
@@ -80,7 +84,9 @@ void Control::dispatch(const Handler& handler) {
   if (handler) app_->dispatch([&] { handler(*this); });
 }
 
-void Control::userClick() { dispatch(onClick); }
+void Control::userClick() {
+  dispatch(onClick);
+}
 
 void Control::userDoubleClick() {
   dispatch(onClick);
@@ -186,7 +192,9 @@ Form::Form(Application& app, std::string name, std::string className)
 
 Form::~Form() = default;
 
-void Form::bringToFront() { notify(Change::Front); }
+void Form::bringToFront() {
+  notify(Change::Front);
+}
 
 void Form::setShape(std::vector<Span> spans) {
   shape_ = std::move(spans);
@@ -194,7 +202,9 @@ void Form::setShape(std::vector<Span> spans) {
   notify(Change::Shape);
 }
 
-void Form::userDeactivate() { dispatch(onDeactivate); }
+void Form::userDeactivate() {
+  dispatch(onDeactivate);
+}
 
 Control* findControl(Control& root, std::string_view name) {
   if (root.name() == name) return &root;

@@ -147,7 +147,8 @@ class Label : public Control {
 
 class SpeedButton : public Control {
  public:
-  SpeedButton(Control* parent, std::string name) : Control(parent, std::move(name), "TSpeedButton") {}
+  SpeedButton(Control* parent, std::string name)
+      : Control(parent, std::move(name), "TSpeedButton") {}
   bool flat = true;
   // Flat buttons show what lies under them, as the skin does under the planner's buttons.
   bool transparent = true;
@@ -179,7 +180,8 @@ class Bevel : public Control {
 
 class CheckListBox : public Control {
  public:
-  CheckListBox(Control* parent, std::string name) : Control(parent, std::move(name), "TCheckListBox") {}
+  CheckListBox(Control* parent, std::string name)
+      : Control(parent, std::move(name), "TCheckListBox") {}
   bool windowed() const override { return true; }
 
   void setItems(std::vector<std::string> items);
@@ -200,7 +202,8 @@ class CheckListBox : public Control {
 
 class MonthCalendar : public Control {
  public:
-  MonthCalendar(Control* parent, std::string name) : Control(parent, std::move(name), "TMonthCalendar") {}
+  MonthCalendar(Control* parent, std::string name)
+      : Control(parent, std::move(name), "TMonthCalendar") {}
   bool windowed() const override { return true; }
   const Date& date() const { return date_; }
   void setDate(const Date& d);  // from code: no event

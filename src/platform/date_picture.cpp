@@ -46,9 +46,12 @@ std::string formatDatePicture(std::string_view picture, const Date& date) {
         break;
       case 'y':
         // y: year in century without a leading zero; yy: two digits; yyy and longer: full year.
-        if (run == 1) out += number(date.year % 100, 1);
-        else if (run == 2) out += number(date.year % 100, 2);
-        else out += number(date.year, 4);
+        if (run == 1)
+          out += number(date.year % 100, 1);
+        else if (run == 2)
+          out += number(date.year % 100, 2);
+        else
+          out += number(date.year, 4);
         break;
       default:
         out.append(run, c);

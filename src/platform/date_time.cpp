@@ -2,7 +2,9 @@
 
 namespace dorvena::platform {
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int daysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -33,7 +35,9 @@ Date civilFromDays(std::int64_t days) {
   return {year, month, day};
 }
 
-Date addDays(const Date& date, int days) { return civilFromDays(daysFromCivil(date) + days); }
+Date addDays(const Date& date, int days) {
+  return civilFromDays(daysFromCivil(date) + days);
+}
 
 int weekday(const Date& date) {
   const std::int64_t d = daysFromCivil(date);  // 1970-01-01 was a Thursday

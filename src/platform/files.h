@@ -24,7 +24,8 @@ enum class SaveStep { CreateTemp, Write, Flush, Close, Replace };
 struct SaveFaults {
   // Bytes handed to one write call; 0 writes everything in one piece.
   std::size_t chunkSize = 0;
-  // Asked before each step (with the bytes written so far); true makes that step fail as the OS would.
+  // Asked before each step (with the bytes written so far); true makes that step fail as the OS
+  // would.
   std::function<bool(SaveStep, std::size_t written)> fail;
 };
 

@@ -16,10 +16,10 @@ struct SlotView {
 
 // What one run of the reminder clock does to the sheet.
 struct ClockDecision {
-  std::string dayOfYear;          // always set
-  bool resetColours = false;      // today is on display
-  std::optional<int> highlight;   // the hour whose row turns red
-  bool raise = false;             // that hour's entry opens and the window shows
+  std::string dayOfYear;         // always set
+  bool resetColours = false;     // today is on display
+  std::optional<int> highlight;  // the hour whose row turns red
+  bool raise = false;            // that hour's entry opens and the window shows
   friend bool operator==(const ClockDecision&, const ClockDecision&) = default;
 };
 

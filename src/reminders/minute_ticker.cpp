@@ -13,7 +13,9 @@ unsigned untilNextMinute(const platform::DateTime& t) {
 
 }  // namespace
 
-unsigned MinuteTicker::firstInterval(const platform::DateTime& now) { return untilNextMinute(now); }
+unsigned MinuteTicker::firstInterval(const platform::DateTime& now) {
+  return untilNextMinute(now);
+}
 
 MinuteTicker::Tick MinuteTicker::onTick(const platform::DateTime& now) {
   Tick tick;

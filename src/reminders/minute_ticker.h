@@ -17,8 +17,8 @@ class MinuteTicker {
   static constexpr int kMarginMs = 250;
 
   struct Tick {
-    bool run = false;        // run the clock now
-    unsigned nextMs = 0;     // arm the timer for this long
+    bool run = false;     // run the clock now
+    unsigned nextMs = 0;  // arm the timer for this long
   };
 
   // The first arming, when the timer is created.

@@ -39,8 +39,7 @@ void ReminderClock::run() {
     slots[static_cast<std::size_t>(h - planner::kFirstHour)] = {
         sheet_.row(h).caption(), sheet_.CheckListBox1.checked(h - planner::kFirstHour)};
   }
-  const ClockDecision d =
-      decideClock(now, sheet_.token(now.date), sheet_.label1.caption(), slots);
+  const ClockDecision d = decideClock(now, sheet_.token(now.date), sheet_.label1.caption(), slots);
   Label3.setCaption(d.dayOfYear);
   if (d.resetColours) sheet_.refreshcolor();
   if (d.highlight) sheet_.row(*d.highlight).setFontColor(platform::kRed);

@@ -3,6 +3,4 @@
 #include <stdexcept>
 #include <string>
 
-namespace dorvena::shell {
-
-}  // namespace dorvena::shell
+namespace dorvena::shell {}  // namespace dorvena::shell

@@ -15,7 +15,6 @@ using platform::Picture;
 // The cut-out colour of every skin. There is no tolerance: (254,255,255) is part of the shape.
 inline constexpr Color kCutOutColour{255, 255, 255};
 
-
 using platform::Span;
 
 // Anything that can be scanned like a skin; Picture is one, a window system's bitmap can be

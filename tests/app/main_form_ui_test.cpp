@@ -1,7 +1,6 @@
 // The main form on real windows, with the program's clock and folder set by the test.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <fstream>
@@ -23,8 +22,12 @@ class TestBackend : public platform::Backend,
   explicit TestBackend(fs::path folder) : folder_(std::move(folder)) {
     real.setErrorSink([this](const std::string&, const std::string& m) { errors.push_back(m); });
   }
-  std::unique_ptr<platform::ControlPeer> attach(platform::Control& c) override { return real.attach(c); }
-  void showErrorBox(const std::string& t, const std::string& m) override { real.showErrorBox(t, m); }
+  std::unique_ptr<platform::ControlPeer> attach(platform::Control& c) override {
+    return real.attach(c);
+  }
+  void showErrorBox(const std::string& t, const std::string& m) override {
+    real.showErrorBox(t, m);
+  }
   void runMessageLoop() override { real.runMessageLoop(); }
   void quitMessageLoop() override { real.quitMessageLoop(); }
   void processMessages() override { real.processMessages(); }
@@ -99,8 +102,9 @@ class MainFormUi : public ::testing::Test {
 };
 
 TEST_F(MainFormUi, NextDayButtonShowsTomorrowsTitles) {
-  TForm1& form = start("pos.count=0\r\ntarih[11.12.2026].zaman[9].caption=Bug\xFCn\r\n"
-                       "tarih[12.12.2026].zaman[15].caption=Yar\xFDn\r\n");
+  TForm1& form = start(
+      "pos.count=0\r\ntarih[11.12.2026].zaman[9].caption=Bug\xFCn\r\n"
+      "tarih[12.12.2026].zaman[15].caption=Yar\xFDn\r\n");
   EXPECT_TRUE(IsWindowVisible(os_->real.windowOf(form)));
   EXPECT_EQ(form.sheet.row(9).caption(), "Bug\xFCn");
   click(238, 362);  // ">"

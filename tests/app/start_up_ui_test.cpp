@@ -1,7 +1,6 @@
 // The shipped program, started as the user starts it, in program folders of its own.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <filesystem>
@@ -50,10 +49,12 @@ Windows windowsOf(DWORD process) {
     GetWindowRect(w, &r);
     if (r.right - r.left == 255 && r.bottom - r.top == 375) found.main = w;
   };
-  EnumWindows([](HWND w, LPARAM p) -> BOOL {
-    (*reinterpret_cast<decltype(visit)*>(p))(w);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&visit));
+  EnumWindows(
+      [](HWND w, LPARAM p) -> BOOL {
+        (*reinterpret_cast<decltype(visit)*>(p))(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&visit));
   return found;
 }
 
@@ -127,7 +128,8 @@ TEST(StartUpUi, FirstStartCreatesTheStoreRunsTheCompanionAndStaysHidden) {
 
 TEST(StartUpUi, ATitleTodayShowsTheWindowWithoutATaskbarButton) {
   RunningPlanner planner(L"Program Files x\\Dorvena ");  // a blank in the folder's path
-  planner.writeStore("pos.count=0\r\ntarih[" + todayToken() + "].zaman[10].caption=Di\xFE\xE7i\r\n");
+  planner.writeStore("pos.count=0\r\ntarih[" + todayToken() +
+                     "].zaman[10].caption=Di\xFE\xE7i\r\n");
   const PROCESS_INFORMATION p = planner.start();
   EXPECT_TRUE(eventually([&] { return fs::exists(planner.folder() / "banner-ran.txt"); }));
   ASSERT_TRUE(eventually([&] {

@@ -30,7 +30,8 @@ class NoteRecordsTest : public ::testing::Test {
   std::vector<int> shown() {
     std::vector<int> notes;
     for (int n = 1; n <= 300; ++n) {
-      if (const NoteSlots* s = p.form().notes.postittable.find(n); s && s->window->visible()) notes.push_back(n);
+      if (const NoteSlots* s = p.form().notes.postittable.find(n); s && s->window->visible())
+        notes.push_back(n);
     }
     return notes;
   }
@@ -101,8 +102,13 @@ TEST_F(NoteRecordsTest, DeleteMarksTheNoteAndItNeverComesBack) {
 }
 
 TEST_F(NoteRecordsTest, RestoreShowsTheLiveMessagesUpToTheCount) {
-  struct Row { const char* why; std::string store; std::vector<int> shown; };
-  const std::string pos = "pos.X[1]=1\r\npos.Y[1]=1\r\npos.X[2]=2\r\npos.Y[2]=2\r\npos.X[3]=3\r\npos.Y[3]=3\r\n";
+  struct Row {
+    const char* why;
+    std::string store;
+    std::vector<int> shown;
+  };
+  const std::string pos =
+      "pos.X[1]=1\r\npos.Y[1]=1\r\npos.X[2]=2\r\npos.Y[2]=2\r\npos.X[3]=3\r\npos.Y[3]=3\r\n";
   const Row rows[] = {
       {"1 and 3 of 3", "pos.count=3\r\npos.msg[1]=a\r\npos.msg[3]=c\r\n" + pos, {1, 3}},
       {"count 0", "pos.count=0\r\npos.msg[1]=a\r\n" + pos, {}},
@@ -110,8 +116,10 @@ TEST_F(NoteRecordsTest, RestoreShowsTheLiveMessagesUpToTheCount) {
       {"beyond the count", "pos.count=2\r\npos.msg[3]=c\r\n" + pos, {}},
       {"blanks, tabs, breaks", "pos.count=1\r\npos.msg[1]= \t\x04\x05 \r\n" + pos, {}},
       {"blanks around a word", "pos.count=1\r\npos.msg[1]=  x  \r\n" + pos, {1}},
-      {"a bad place stops the restore", "pos.count=3\r\npos.msg[1]=a\r\npos.msg[2]=b\r\npos.msg[3]=c\r\n"
-       "pos.X[1]=1\r\npos.Y[1]=1\r\npos.X[2]=abc\r\npos.Y[2]=2\r\npos.X[3]=3\r\npos.Y[3]=3\r\n", {1}},
+      {"a bad place stops the restore",
+       "pos.count=3\r\npos.msg[1]=a\r\npos.msg[2]=b\r\npos.msg[3]=c\r\n"
+       "pos.X[1]=1\r\npos.Y[1]=1\r\npos.X[2]=abc\r\npos.Y[2]=2\r\npos.X[3]=3\r\npos.Y[3]=3\r\n",
+       {1}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.why);
@@ -120,7 +128,8 @@ TEST_F(NoteRecordsTest, RestoreShowsTheLiveMessagesUpToTheCount) {
     NoteRecords& notes = fresh.start().notes;
     std::vector<int> visible;
     for (int n = 1; n <= 3; ++n) {
-      if (const NoteSlots* s = notes.postittable.find(n); s && s->window->visible()) visible.push_back(n);
+      if (const NoteSlots* s = notes.postittable.find(n); s && s->window->visible())
+        visible.push_back(n);
     }
     EXPECT_EQ(visible, row.shown);
   }
@@ -135,7 +144,9 @@ TEST_F(NoteRecordsTest, ErrorsOfTheRestoreAndOfANewNote) {
 
   // A save that fails: no window, but the raised count stays for the next note.
   platform::SaveFaults faults;
-  faults.fail = [](platform::SaveStep step, std::size_t) { return step == platform::SaveStep::Replace; };
+  faults.fail = [](platform::SaveStep step, std::size_t) {
+    return step == platform::SaveStep::Replace;
+  };
   p.form().reminders.setSaveFaults(&faults);
   p.form().notes.SpeedButton5.userClick();
   EXPECT_EQ(p.os.errorBoxes.size(), 2u);
@@ -171,7 +182,8 @@ TEST_F(NoteRecordsTest, NotesBeyondAHundredKeepTheirOwnWindowsAndBoxes) {
   std::string store = "pos.count=250\r\n";
   for (int n : {100, 101, 250}) {
     const std::string s = std::to_string(n);
-    store += "pos.msg[" + s + "]=not " + s + "\r\npos.X[" + s + "]=" + s + "\r\npos.Y[" + s + "]=" + s + "\r\n";
+    store += "pos.msg[" + s + "]=not " + s + "\r\npos.X[" + s + "]=" + s + "\r\npos.Y[" + s +
+             "]=" + s + "\r\n";
   }
   start(store);
   EXPECT_THAT(shown(), ElementsAre(100, 101, 250));

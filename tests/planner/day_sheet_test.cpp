@@ -28,7 +28,12 @@ class DaySheetTest : public ::testing::Test {
 };
 
 TEST_F(DaySheetTest, StepsAcrossMonthAndYearEnds) {
-  struct Row { Date today; bool forward; Date shown; const char* token; };
+  struct Row {
+    Date today;
+    bool forward;
+    Date shown;
+    const char* token;
+  };
   const Row rows[] = {
       {{2026, 1, 31}, true, {2026, 2, 1}, "01.02.2026"},
       {{2026, 12, 31}, true, {2027, 1, 1}, "01.01.2027"},
@@ -48,12 +53,26 @@ TEST_F(DaySheetTest, StepsAcrossMonthAndYearEnds) {
 }
 
 TEST_F(DaySheetTest, WeekdayNamesAndColours) {
-  struct Row { Date date; const char* name; platform::Color colour; };
+  struct Row {
+    Date date;
+    const char* name;
+    platform::Color colour;
+  };
   const Row rows[] = {
-      {{2026, 12, 7}, "Pazartesi", platform::kBlack}, {{2026, 12, 8}, "Sal\xFD", platform::kBlack},
-      {{2026, 12, 9}, "\xC7" "ar\xFE" "amba", platform::kBlack},
-      {{2026, 12, 10}, "Per\xFE" "embe", platform::kBlack}, {{2026, 12, 11}, "Cuma", platform::kBlack},
-      {{2026, 12, 12}, "Cumartesi", platform::kBlue},  {{2026, 12, 13}, "Pazar", platform::kBlue},
+      {{2026, 12, 7}, "Pazartesi", platform::kBlack},
+      {{2026, 12, 8}, "Sal\xFD", platform::kBlack},
+      {{2026, 12, 9},
+       "\xC7"
+       "ar\xFE"
+       "amba",
+       platform::kBlack},
+      {{2026, 12, 10},
+       "Per\xFE"
+       "embe",
+       platform::kBlack},
+      {{2026, 12, 11}, "Cuma", platform::kBlack},
+      {{2026, 12, 12}, "Cumartesi", platform::kBlue},
+      {{2026, 12, 13}, "Pazar", platform::kBlue},
   };
   DaySheet& sheet = startOn({2026, 12, 6});
   for (const Row& row : rows) {
@@ -65,13 +84,17 @@ TEST_F(DaySheetTest, WeekdayNamesAndColours) {
 }
 
 TEST_F(DaySheetTest, OnlyTheTextOneMarksASlotDone) {
-  struct Row { const char* value; bool marked; };
-  const Row rows[] = {{"1", true}, {"0", false}, {"01", false}, {" 1", false}, {"1 ", false},
-                      {nullptr, false}};
+  struct Row {
+    const char* value;
+    bool marked;
+  };
+  const Row rows[] = {{"1", true},   {"0", false},  {"01", false},
+                      {" 1", false}, {"1 ", false}, {nullptr, false}};
   std::string store;
   int hour = 7;
   for (const Row& row : rows) {
-    if (row.value) store += "tarih[11.12.2026].zaman[" + std::to_string(hour) + "].chk=" + row.value + "\r\n";
+    if (row.value)
+      store += "tarih[11.12.2026].zaman[" + std::to_string(hour) + "].chk=" + row.value + "\r\n";
     ++hour;
   }
   DaySheet& sheet = startOn({2026, 12, 11}, store);
@@ -120,10 +143,14 @@ TEST_F(DaySheetTest, CalendarVisibilityAndClockChecksAfterEachHandler) {
     int clockChecks;
   };
   const Row rows[] = {
-      {"date button", false, true, 0}, {"date button", true, false, 0},
-      {"<", true, false, 1},           {">", false, false, 1},
-      {"calendar click", true, true, 1}, {"calendar exit", true, false, 1},
-      {"check list click", true, false, 0}, {"skin click", true, false, 0},
+      {"date button", false, true, 0},
+      {"date button", true, false, 0},
+      {"<", true, false, 1},
+      {">", false, false, 1},
+      {"calendar click", true, true, 1},
+      {"calendar exit", true, false, 1},
+      {"check list click", true, false, 0},
+      {"skin click", true, false, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.action) + (row.shownBefore ? " shown" : " hidden"));
@@ -147,7 +174,9 @@ TEST_F(DaySheetTest, APickedDateShowsItsSheet) {
   sheet.label1.userClick();
   sheet.MonthCalendar1.userPick({2026, 12, 24});
   EXPECT_EQ(sheet.label1.caption(), "24.12.2026");
-  EXPECT_EQ(sheet.gun.caption(), "Per\xFE" "embe");
+  EXPECT_EQ(sheet.gun.caption(),
+            "Per\xFE"
+            "embe");
   EXPECT_EQ(sheet.row(20).caption(), "Noel");
   EXPECT_TRUE(sheet.MonthCalendar1.visible());
 }

@@ -41,8 +41,9 @@ struct EditorSession {
 class EntryEditorTest : public ::testing::Test, public EditorSession {};
 
 TEST_F(EntryEditorTest, OpeningASlotFillsTheBoxesShowsThePanelAndPlaysTheSound) {
-  start("tarih[11.12.2026].zaman[10].caption=Di\xFE\xE7i\r\n"
-        "tarih[11.12.2026].zaman[10].description=sat\xFDr 1\x04\x05sat\xFDr 2\r\n");
+  start(
+      "tarih[11.12.2026].zaman[10].caption=Di\xFE\xE7i\r\n"
+      "tarih[11.12.2026].zaman[10].description=sat\xFDr 1\x04\x05sat\xFDr 2\r\n");
   sheet->label1.userClick();  // the calendar is open and stays so
   open(10);
   EXPECT_EQ(editor->selectedhour(), "10");
@@ -74,13 +75,24 @@ TEST_F(EntryEditorTest, TamamWritesTheSlotAndSilRemovesItKeepingTheDoneMark) {
   const std::string caption = "tarih[11.12.2026].zaman[10].caption=";
   const std::string description = "tarih[11.12.2026].zaman[10].description=";
   const Row rows[] = {
-      {"title and two lines", "Di\xFE\xE7i", "a\r\nb", false,
-       {"pos.count=0", chk, caption + "Di\xFE\xE7i", description + "a\x04\x05" "b"}, "Di\xFE\xE7i"},
+      {"title and two lines",
+       "Di\xFE\xE7i",
+       "a\r\nb",
+       false,
+       {"pos.count=0", chk, caption + "Di\xFE\xE7i",
+        description + "a\x04\x05"
+                      "b"},
+       "Di\xFE\xE7i"},
       {"blank title is a title", " ", "", false, {"pos.count=0", chk, caption + " "}, " "},
       {"description only", "", "x", false, {"pos.count=0", chk, description + "x"}, ""},
       {"both empty ends as sil", "", "", false, {"pos.count=0", chk}, ""},
       {"sil", "ignored", "ignored", true, {"pos.count=0", chk}, ""},
-      {"pasted line break in a title", "a\r\nb", "", false, {"pos.count=0", chk, caption + "a  b"}, "a  b"},
+      {"pasted line break in a title",
+       "a\r\nb",
+       "",
+       false,
+       {"pos.count=0", chk, caption + "a  b"},
+       "a  b"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.why);
@@ -116,11 +128,14 @@ TEST_F(EntryEditorTest, ADescriptionComesBackLineForLineAfterARestart) {
 }
 
 TEST_F(EntryEditorTest, AStoredLoneLineFeedShowsAsABreakAndIsSavedAsCrLf) {
-  start("tarih[11.12.2026].zaman[7].description=a\x05" "b\r\n");
+  start(
+      "tarih[11.12.2026].zaman[7].description=a\x05"
+      "b\r\n");
   open(7);
   EXPECT_EQ(editor->Memo1.text(), "a\r\nb");
   editor->SpeedButton6.userClick();
-  EXPECT_THAT(storeLines(), ElementsAre("tarih[11.12.2026].zaman[7].description=a\x04\x05" "b"));
+  EXPECT_THAT(storeLines(), ElementsAre("tarih[11.12.2026].zaman[7].description=a\x04\x05"
+                                        "b"));
 }
 
 TEST_F(EntryEditorTest, DoneMarksAreWrittenForEveryItemWithTheirSaves) {
@@ -150,7 +165,8 @@ TEST_F(EntryEditorTest, AFailedSaveKeepsThePanelOpenAndLosesNothing) {
   failing = platform::SaveStep::Replace;
   editor->SpeedButton6.userClick();
   ASSERT_EQ(p.os.errorBoxes.size(), 1u);
-  EXPECT_EQ(p.os.errorBoxes[0].second, "Cannot create file " + platform::pathText(p.storeFile()) + ".");
+  EXPECT_EQ(p.os.errorBoxes[0].second,
+            "Cannot create file " + platform::pathText(p.storeFile()) + ".");
   EXPECT_TRUE(editor->Panel1.visible());
   EXPECT_EQ(sheet->row(10).caption(), "Eski");  // no reload
   EXPECT_EQ(clockChecks, 0);
@@ -169,8 +185,9 @@ TEST_F(EntryEditorTest, KeysUseTheDateOnTheDateButtonAtTheMomentOfTheOperation) 
   sheet->SpeedButton4.userClick();
   editor->SpeedButton6.userClick();
   sheet->CheckListBox1.userToggle(0);
-  EXPECT_THAT(storeLines(), ElementsAre("pos.count=0", "tarih[12.12.2026].zaman[9].caption=Yar\xFDn",
-                                        "tarih[12.12.2026].zaman[7].chk=1"));
+  EXPECT_THAT(storeLines(),
+              ElementsAre("pos.count=0", "tarih[12.12.2026].zaman[9].caption=Yar\xFDn",
+                          "tarih[12.12.2026].zaman[7].chk=1"));
 }
 
 }  // namespace

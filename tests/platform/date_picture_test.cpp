@@ -6,7 +6,11 @@ namespace dorvena::platform {
 namespace {
 
 TEST(DatePicture, WritesWindowsShortDatePictures) {
-  struct Row { const char* picture; Date date; const char* text; };
+  struct Row {
+    const char* picture;
+    Date date;
+    const char* text;
+  };
   const Row rows[] = {
       {"dd.MM.yyyy", {2003, 12, 24}, "24.12.2003"},
       {"dd.MM.yyyy", {2026, 1, 5}, "05.01.2026"},

@@ -27,7 +27,8 @@ class FilesTest : public testing::Test {
   fs::path file() const { return dir_ / "reminder.ini"; }
   std::vector<std::string> folderContents() const {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir_))
+      names.push_back(e.path().filename().string());
     return names;
   }
   std::string message(const std::function<void()>& action) {
@@ -59,7 +60,11 @@ TEST_F(FilesTest, MissingFileCannotBeOpened) {
 TEST_F(FilesTest, FailureAtAnyStepKeepsThePreviousFile) {
   const std::string before = "pos.count=7\r\n";
   const std::string after(100000, 'x');
-  struct Row { SaveStep step; std::size_t chunkFails; const char* message; };
+  struct Row {
+    SaveStep step;
+    std::size_t chunkFails;
+    const char* message;
+  };
   const Row rows[] = {
       {SaveStep::CreateTemp, 0, "Cannot create file "},
       {SaveStep::Write, 0, "Stream write error"},
@@ -92,7 +97,8 @@ TEST_F(FilesTest, ReadOnlyFileOrMissingFolderCannotBeCreated) {
   EXPECT_THAT(folderContents(), testing::ElementsAre("reminder.ini"));
 
   const fs::path nowhere = dir_ / "missing" / "reminder.ini";
-  EXPECT_EQ(message([&] { replaceFile(nowhere, "new"); }), "Cannot create file " + pathText(nowhere));
+  EXPECT_EQ(message([&] { replaceFile(nowhere, "new"); }),
+            "Cannot create file " + pathText(nowhere));
 }
 
 TEST_F(FilesTest, FoldersAndFiles) {

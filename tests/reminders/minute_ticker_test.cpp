@@ -28,10 +28,10 @@ platform::DateTime wallClock(std::int64_t ms) {
 // then (a suspended machine), and measuring its intervals on a clock that runs a little fast or
 // slow against the wall clock. Counts the clock's runs per wall-clock minute.
 struct Simulation {
-  double timerRate;          // timer milliseconds per wall-clock millisecond
+  double timerRate;  // timer milliseconds per wall-clock millisecond
   int maxJitterMs;
-  int earlyMs;               // the wall clock stepped by this much before one tick
-  std::int64_t stallAt = -1; // wall time of one long stall
+  int earlyMs;                // the wall clock stepped by this much before one tick
+  std::int64_t stallAt = -1;  // wall time of one long stall
   std::int64_t stallMs = 0;
 
   std::map<std::int64_t, int> run(std::int64_t startMs, std::int64_t endMs) const {
@@ -56,7 +56,10 @@ struct Simulation {
 };
 
 TEST(MinuteTicker, EveryMinuteGetsExactlyOneRun) {
-  struct Row { const char* why; Simulation sim; };
+  struct Row {
+    const char* why;
+    Simulation sim;
+  };
   const Row rows[] = {
       {"exact timer", {1.0, 0, 0}},
       {"jitter up to 2 s", {1.0, 2000, 0}},
@@ -89,7 +92,10 @@ TEST(MinuteTicker, AStallMissesItsMinutesAndThenRealigns) {
 }
 
 TEST(MinuteTicker, ArmsForShortlyAfterTheNextMinute) {
-  struct Row { platform::DateTime now; unsigned next; };
+  struct Row {
+    platform::DateTime now;
+    unsigned next;
+  };
   const Row rows[] = {
       {{{2026, 12, 11}, 9, 59, 59, 800}, 200 + MinuteTicker::kMarginMs},
       {{{2026, 12, 11}, 10, 0, 0, 0}, 60000 + MinuteTicker::kMarginMs},

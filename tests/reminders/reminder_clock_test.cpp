@@ -86,8 +86,9 @@ TEST_F(ReminderClockTest, GoingAwayAndBackWithinTheMinuteRaisesAgain) {
 }
 
 TEST_F(ReminderClockTest, DoneOrMissingEntriesAreHighlightedButNotRaised) {
-  app::TForm1& form = startAt(9, 0, "tarih[11.12.2026].zaman[10].caption=x\r\n"
-                                    "tarih[11.12.2026].zaman[10].chk=1\r\n");
+  app::TForm1& form = startAt(9, 0,
+                              "tarih[11.12.2026].zaman[10].caption=x\r\n"
+                              "tarih[11.12.2026].zaman[10].chk=1\r\n");
   at(10, 0);
   form.clock.Timer1.fire();
   EXPECT_TRUE(form.sheet.row(10).font().color == platform::kRed);

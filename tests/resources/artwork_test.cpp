@@ -150,7 +150,7 @@ Color mostFrequentColour(const Picture& picture, const Rect& area) {
   });
   const auto [r, g, b] = top->first;
   return Color{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
-             static_cast<std::uint8_t>(b)};
+               static_cast<std::uint8_t>(b)};
 }
 
 // The non-white pixels of the rows top..bottom: their leftmost and rightmost column.
@@ -439,8 +439,8 @@ TEST(WindowIconTest, IsA16By16IconOf16ColoursWithATransparentSurround) {
       const int index = x % 2 == 0 ? packed >> 4 : packed & 0x0f;
       const std::size_t entry = palette + static_cast<std::size_t>(index) * 4;
       const Color colour{static_cast<std::uint8_t>(bytes[entry + 2]),
-                       static_cast<std::uint8_t>(bytes[entry + 1]),
-                       static_cast<std::uint8_t>(bytes[entry])};
+                         static_cast<std::uint8_t>(bytes[entry + 1]),
+                         static_cast<std::uint8_t>(bytes[entry])};
       const auto mask = static_cast<std::uint8_t>(bytes[maskRows + fileRow * 4 + x / 8]);
       pixels[y][x] = IconPixel{(mask >> (7 - x % 8) & 1) != 0, colour, index};
     }
@@ -486,7 +486,9 @@ TEST(PushpinPictureTest, IsAnOrangePinOutlinedInBlackOnRed) {
   // Red is the picture's transparent colour, so none of it may lie inside the pin.
   expectExactlyTheSurround(pin, kPushpinBackground);
   const auto pixels = pin.pixels();
-  EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](Color c) { return c == Color{0, 0, 0}; }));
+  EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](Color c) {
+    return c == Color{0, 0, 0};
+  }));
   EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(), [](Color c) {
     return c.r >= 230 && c.g >= 100 && c.g <= 180 && c.b <= 60;
   }));

@@ -48,10 +48,10 @@ Picture patterned(int width, int height) {
   Picture picture(width, height, Color{});
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      picture.setPixel(
-          x, y,
-          Color{static_cast<std::uint8_t>(x * 40 + y * 7),
-              static_cast<std::uint8_t>(255 - x * 13 - y), static_cast<std::uint8_t>(y * 50 + x)});
+      picture.setPixel(x, y,
+                       Color{static_cast<std::uint8_t>(x * 40 + y * 7),
+                             static_cast<std::uint8_t>(255 - x * 13 - y),
+                             static_cast<std::uint8_t>(y * 50 + x)});
     }
   }
   return picture;

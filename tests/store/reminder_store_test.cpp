@@ -226,7 +226,8 @@ class ScanModel {
   }
   bool sameFolded(std::string_view line, std::string_view wanted) const {
     for (std::size_t k = 0; k < wanted.size(); ++k) {
-      if (fold_[static_cast<unsigned char>(line[k])] != static_cast<unsigned char>(wanted[k])) return false;
+      if (fold_[static_cast<unsigned char>(line[k])] != static_cast<unsigned char>(wanted[k]))
+        return false;
     }
     return true;
   }

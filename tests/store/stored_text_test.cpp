@@ -11,7 +11,9 @@ namespace {
 using namespace std::string_literals;
 
 TEST(StoredText, TitlesAndDescriptionsTheStoreCanCarry) {
-  struct Row { std::string typed, title, description; };
+  struct Row {
+    std::string typed, title, description;
+  };
   const Row rows[] = {
       {"Di\xFE\xE7i", "Di\xFE\xE7i", "Di\xFE\xE7i"},
       {"a\r\nb", "a  b", "a\r\nb"},

@@ -6,7 +6,15 @@ namespace dorvena::platform {
 
 HeadlessLocale::HeadlessLocale()
     // Code page 1254 bytes: Salı, Çarşamba, Perşembe.
-    : dayNames{"Pazar", "Pazartesi", "Sal\xFD", "\xC7" "ar\xFE" "amba", "Per\xFE" "embe", "Cuma",
+    : dayNames{"Pazar",
+               "Pazartesi",
+               "Sal\xFD",
+               "\xC7"
+               "ar\xFE"
+               "amba",
+               "Per\xFE"
+               "embe",
+               "Cuma",
                "Cumartesi"},
       fold(cp1254CaseFold()) {}
 

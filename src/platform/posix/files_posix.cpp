@@ -11,7 +11,9 @@
 namespace dorvena::platform {
 namespace fs = std::filesystem;
 
-std::string pathText(const fs::path& path) { return path.string(); }
+std::string pathText(const fs::path& path) {
+  return path.string();
+}
 
 bool fileExists(const fs::path& path) {
   struct stat st;
@@ -23,7 +25,9 @@ bool folderExists(const fs::path& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-void createFolder(const fs::path& path) noexcept { ::mkdir(path.c_str(), 0777); }
+void createFolder(const fs::path& path) noexcept {
+  ::mkdir(path.c_str(), 0777);
+}
 
 std::string readWholeFile(const fs::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -29,7 +29,9 @@ bool folderExists(const fs::path& path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-void createFolder(const fs::path& path) noexcept { CreateDirectoryW(path.c_str(), nullptr); }
+void createFolder(const fs::path& path) noexcept {
+  CreateDirectoryW(path.c_str(), nullptr);
+}
 
 std::string readWholeFile(const fs::path& path) {
   win32::Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
