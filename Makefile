@@ -36,6 +36,14 @@ bench: setup
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build build/bench -j $(JOBS) --target benchmarks
 	@for b in build/bench/bench/*_bench; do echo "== $$b"; $$b --benchmark_counters_tabular=true; done
+	@# Window shapes need Windows' GDI: this one is a winelib program, run on Wine's.
+	wineg++ -std=c++20 -O2 -DNOMINMAX -DUNICODE -D_UNICODE -Isrc \
+	  -DDORVENA_RESOURCES_DIR='"$(CURDIR)/resources"' bench/region_bench.cpp \
+	  src/platform/win32/region.cpp src/shell/bmp.cpp src/shell/bitmap_region.cpp \
+	  src/platform/picture.cpp -lbenchmark -lpthread -lgdi32 -o build/bench/region_bench
+	@echo "== build/bench/region_bench (Wine's GDI)"
+	@WINEPREFIX=$(CURDIR)/build/wineprefix WINEDEBUG=-all wine build/bench/region_bench.exe.so \
+	  --benchmark_counters_tabular=true
 
 run: windows
 	tools/run-dorvena

@@ -7,7 +7,7 @@ packages=(
   cmake make ninja-build g++ pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev libsimpleini-dev
   mingw-w64 g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xauth x11-utils imagemagick xdotool faketime
+  wine wine64 wine64-tools xvfb xauth x11-utils imagemagick xdotool faketime
   locales fonts-dejavu-core fonts-wine
 )
 

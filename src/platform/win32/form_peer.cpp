@@ -1,38 +1,14 @@
-#include <cstring>
 #include <vector>
 
 #include "platform/application.h"
 #include "platform/error.h"
 #include "platform/win32/peers.h"
+#include "platform/win32/region.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_backend.h"
 
 namespace dorvena::platform::win32 {
 namespace {
-
-RegionHandle regionOf(const std::vector<Span>& spans) {
-  std::vector<RECT> rects;
-  rects.reserve(spans.size());
-  RECT bound{0, 0, 0, 0};
-  for (const Span& s : spans) {
-    if (s.x1 <= s.x0) continue;
-    const RECT r{s.x0, s.y, s.x1, s.y + 1};
-    if (rects.empty()) bound = r;
-    UnionRect(&bound, &bound, &r);
-    rects.push_back(r);
-  }
-  if (rects.empty()) return RegionHandle(CreateRectRgn(0, 0, 0, 0));
-  std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-  auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-  header->dwSize = sizeof(RGNDATAHEADER);
-  header->iType = RDH_RECTANGLES;
-  header->nCount = static_cast<DWORD>(rects.size());
-  header->nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
-  header->rcBound = bound;
-  std::memcpy(data.data() + sizeof(RGNDATAHEADER), rects.data(), rects.size() * sizeof(RECT));
-  return RegionHandle(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                      reinterpret_cast<const RGNDATA*>(data.data())));
-}
 
 bool takesFocus(const Control& c) {
   return dynamic_cast<const Edit*>(&c) || dynamic_cast<const CheckListBox*>(&c) ||
@@ -108,7 +84,7 @@ void FormPeer::applyShape() {
     SetWindowRgn(hwnd(), nullptr, TRUE);
     return;
   }
-  RegionHandle region = regionOf(*spans);
+  RegionHandle region = regionFromSpans(*spans);
   if (!region || !SetWindowRgn(hwnd(), region.get(), TRUE)) throw Error("Out of system resources");
   region.release();  // the window owns it now
 }
