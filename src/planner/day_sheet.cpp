@@ -33,13 +33,6 @@ constexpr int kRowWidth = 188;
 constexpr std::array<int, 16> kLineTops{73,  92,  110, 129, 148, 167, 185, 204,
                                         221, 240, 259, 278, 296, 315, 334, 353};
 
-template <class T, class... Args>
-T& place(platform::Form& form, std::string name, Rect bounds, Args&&... args) {
-  T& control = form.add<T>(std::move(name), std::forward<Args>(args)...);
-  control.setBounds(bounds);
-  return control;
-}
-
 platform::Font bold(platform::Font font) {
   font.bold = true;
   return font;
@@ -52,12 +45,12 @@ std::string hourText(int hour) {
 }  // namespace
 
 DaySheet::DaySheet(platform::Form& form, store::ReminderStore& reminders, platform::Locale& locale)
-    : gun(place<platform::Label>(form, "gun", {14, 38, 0, 13})),
-      label1(place<platform::SpeedButton>(form, "label1", {186, 37, 61, 15})),
-      CheckListBox1(place<platform::CheckListBox>(form, "CheckListBox1", {7, 72, 50, 285})),
-      MonthCalendar1(place<platform::MonthCalendar>(form, "MonthCalendar1", {64, 52, 183, 153})),
-      SpeedButton3(place<platform::SpeedButton>(form, "SpeedButton3", {210, 356, 17, 14})),
-      SpeedButton4(place<platform::SpeedButton>(form, "SpeedButton4", {230, 356, 17, 14})),
+    : gun(form.place<platform::Label>("gun", {14, 38, 0, 13})),
+      label1(form.place<platform::SpeedButton>("label1", {186, 37, 61, 15})),
+      CheckListBox1(form.place<platform::CheckListBox>("CheckListBox1", {7, 72, 50, 285})),
+      MonthCalendar1(form.place<platform::MonthCalendar>("MonthCalendar1", {64, 52, 183, 153})),
+      SpeedButton3(form.place<platform::SpeedButton>("SpeedButton3", {210, 356, 17, 14})),
+      SpeedButton4(form.place<platform::SpeedButton>("SpeedButton4", {230, 356, 17, 14})),
       reminders_(reminders),
       locale_(locale) {
   gun.autoSize = true;
@@ -76,8 +69,8 @@ DaySheet::DaySheet(platform::Form& form, store::ReminderStore& reminders, platfo
 
   for (int h = kFirstHour; h <= kLastHour; ++h) {
     const RowPlace& p = kRowPlaces[static_cast<std::size_t>(h - kFirstHour)];
-    auto& r = place<platform::Label>(form, "ms" + std::to_string(h),
-                                     {p.left, p.top, kRowWidth, p.height});
+    auto& r =
+        form.place<platform::Label>("ms" + std::to_string(h), {p.left, p.top, kRowWidth, p.height});
     r.setCursor(platform::Cursor::Hand);
     rows_[static_cast<std::size_t>(h - kFirstHour)] = &r;
   }
@@ -89,10 +82,10 @@ DaySheet::DaySheet(platform::Form& form, store::ReminderStore& reminders, platfo
   SpeedButton3.setCaption("<");
   SpeedButton4.setCaption(">");
 
-  place<platform::Bevel>(form, "Bevel1", {57, 54, 1, 319}, platform::LineKind::Vertical);
+  form.place<platform::Bevel>("Bevel1", {57, 54, 1, 319}, platform::LineKind::Vertical);
   for (std::size_t i = 0; i < kLineTops.size(); ++i) {
-    place<platform::Bevel>(form, "Line" + std::to_string(i + 1), {7, kLineTops[i], 243, 1},
-                           platform::LineKind::Horizontal);
+    form.place<platform::Bevel>("Line" + std::to_string(i + 1), {7, kLineTops[i], 243, 1},
+                                platform::LineKind::Horizontal);
   }
 
   SpeedButton3.onClick = [this](platform::Control& s) { SpeedButton3Click(s); };

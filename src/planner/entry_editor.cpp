@@ -5,24 +5,14 @@
 #include "store/stored_text.h"
 
 namespace dorvena::planner {
-namespace {
-
-template <class T, class... Args>
-T& place(platform::Control& parent, std::string name, platform::Rect bounds, Args&&... args) {
-  T& control = parent.add<T>(std::move(name), std::forward<Args>(args)...);
-  control.setBounds(bounds);
-  return control;
-}
-
-}  // namespace
 
 EntryEditor::EntryEditor(platform::Form& form, DaySheet& sheet, store::ReminderStore& reminders,
                          platform::Sound& sound)
-    : Panel1(place<platform::Panel>(form, "Panel1", {7, 52, 243, 321})),
-      Edit1(place<platform::Edit>(Panel1, "Edit1", {9, 8, 225, 21})),
-      Memo1(place<platform::Memo>(Panel1, "Memo1", {9, 32, 225, 265}, true)),
-      SpeedButton7(place<platform::SpeedButton>(Panel1, "SpeedButton7", {126, 298, 47, 20})),
-      SpeedButton6(place<platform::SpeedButton>(Panel1, "SpeedButton6", {176, 298, 49, 20})),
+    : Panel1(form.place<platform::Panel>("Panel1", {7, 52, 243, 321})),
+      Edit1(Panel1.place<platform::Edit>("Edit1", {9, 8, 225, 21})),
+      Memo1(Panel1.place<platform::Memo>("Memo1", {9, 32, 225, 265}, true)),
+      SpeedButton7(Panel1.place<platform::SpeedButton>("SpeedButton7", {126, 298, 47, 20})),
+      SpeedButton6(Panel1.place<platform::SpeedButton>("SpeedButton6", {176, 298, 49, 20})),
       sheet_(sheet),
       reminders_(reminders),
       sound_(sound) {

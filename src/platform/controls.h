@@ -69,6 +69,14 @@ class Control {
     return ref;
   }
 
+  // A child at its place in the layout.
+  template <class T, class... Args>
+  T& place(std::string name, const Rect& bounds, Args&&... args) {
+    T& child = add<T>(std::move(name), std::forward<Args>(args)...);
+    child.setBounds(bounds);
+    return child;
+  }
+
   const Rect& bounds() const { return bounds_; }
   void setBounds(const Rect& r);
   int left() const { return bounds_.left; }
